@@ -1,0 +1,3 @@
+#include "OccManager.h"
+
+COccManager* afxOccManager = nullptr;

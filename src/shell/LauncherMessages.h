@@ -1,0 +1,9 @@
+// Private messages between the launcher's windows.
+#pragma once
+#include <windows.h>
+
+// Sent to the main window by the login pane and the game window to drive the
+// launch.  wParam 0: a document finished, Enter was pressed in the login
+// pane, or the game window revealed itself; nonzero (255): the login pane
+// captured a game address.  lParam 0; the result is always 0.
+#define WM_LAUNCHER_PHASE (WM_USER + 100)

@@ -1,0 +1,7 @@
+#include "TestApp.h"
+
+CWinApp& TestApp()
+{
+    static CWinApp app;
+    return app;
+}

@@ -1,0 +1,15 @@
+// The application object of a test executable.  Tests set and clear its
+// m_pMainWnd themselves.
+#pragma once
+#include "CWinApp.h"
+
+CWinApp& TestApp();
+
+// Sets the application's main window for one test and clears it after.
+class CMainWndScope {
+public:
+    explicit CMainWndScope(CWnd* pWnd) { TestApp().m_pMainWnd = pWnd; }
+    ~CMainWndScope() { TestApp().m_pMainWnd = nullptr; }
+    CMainWndScope(const CMainWndScope&) = delete;
+    CMainWndScope& operator=(const CMainWndScope&) = delete;
+};
