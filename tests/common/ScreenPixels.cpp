@@ -1,0 +1,46 @@
+#include "ScreenPixels.h"
+
+COLORREF ScreenPixel(int x, int y)
+{
+    HDC hdc = ::GetDC(nullptr);
+    COLORREF c = ::GetPixel(hdc, x, y);
+    ::ReleaseDC(nullptr, hdc);
+    return RGB(GetBValue(c), GetGValue(c), GetRValue(c));   // as 0x00RRGGBB
+}
+
+namespace {
+
+LRESULT CALLBACK BackdropProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_ERASEBKGND) {
+        RECT rc;
+        ::GetClientRect(hWnd, &rc);
+        ::FillRect(reinterpret_cast<HDC>(wParam),
+                   &rc, reinterpret_cast<HBRUSH>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA)));
+        return 1;
+    }
+    return ::DefWindowProcW(hWnd, msg, wParam, lParam);
+}
+
+} // namespace
+
+CBackdrop::CBackdrop(RECT rc, COLORREF colour)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = BackdropProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TestBackdrop";
+    ::RegisterClassW(&wc);
+    m_hBrush = ::CreateSolidBrush(colour);
+    m_hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"TestBackdrop", L"", WS_POPUP, rc.left, rc.top,
+                               rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr, wc.hInstance, nullptr);
+    ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_hBrush));
+    ::SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    ::UpdateWindow(m_hWnd);
+}
+
+CBackdrop::~CBackdrop()
+{
+    ::DestroyWindow(m_hWnd);
+    ::DeleteObject(m_hBrush);
+}
