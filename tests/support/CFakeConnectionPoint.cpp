@@ -1,0 +1,176 @@
+#include "CFakeConnectionPoint.h"
+#include <exdisp.h>
+#include <exdispid.h>
+
+ComPtr<CFakeConnectionPoint> CFakeConnectionPoint::Create(IConnectionPointContainer* container,
+                                                          std::shared_ptr<FakeBrowserRecord> record)
+{
+    return ComPtr<CFakeConnectionPoint>(new CFakeConnectionPoint(container, std::move(record)));
+}
+
+CFakeConnectionPoint::CFakeConnectionPoint(IConnectionPointContainer* container,
+                                           std::shared_ptr<FakeBrowserRecord> record)
+    : m_container(container), m_record(std::move(record))
+{
+    ++g_fakeLiveObjects;
+}
+
+CFakeConnectionPoint::~CFakeConnectionPoint()
+{
+    --g_fakeLiveObjects;
+}
+
+void CFakeConnectionPoint::Detach()
+{
+    m_container = nullptr;
+    // Moved out first: a sink's Release may call back into this point.
+    std::vector<Sink> sinks;
+    sinks.swap(m_sinks);
+}
+
+HRESULT CFakeConnectionPoint::QueryInterface(REFIID riid, void** ppv)
+{
+    if (!ppv)
+        return E_POINTER;
+    *ppv = nullptr;
+    if (riid != IID_IUnknown && riid != IID_IConnectionPoint)
+        return E_NOINTERFACE;
+    *ppv = static_cast<IConnectionPoint*>(this);
+    AddRef();
+    return S_OK;
+}
+
+ULONG CFakeConnectionPoint::Release()
+{
+    LONG left = --m_refs;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+HRESULT CFakeConnectionPoint::GetConnectionInterface(IID* pIID)
+{
+    if (!pIID)
+        return E_POINTER;
+    *pIID = DIID_DWebBrowserEvents2;
+    return S_OK;
+}
+
+HRESULT CFakeConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** ppCPC)
+{
+    if (!ppCPC)
+        return E_POINTER;
+    *ppCPC = nullptr;
+    if (!m_container)
+        return E_UNEXPECTED;
+    return FakeGive(m_container, ppCPC);
+}
+
+HRESULT CFakeConnectionPoint::Advise(IUnknown* sink, DWORD* cookie)
+{
+    if (m_record)
+        m_record->containerCalls.push_back(L"Advise");
+    if (!cookie)
+        return E_POINTER;
+    *cookie = 0;
+    if (!sink)
+        return E_POINTER;
+    ComPtr<IDispatch> dispatch;
+    if (FAILED(sink->QueryInterface(DIID_DWebBrowserEvents2, reinterpret_cast<void**>(dispatch.GetAddressOf())))
+        || !dispatch) {
+        dispatch.Reset();
+        if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.GetAddressOf())))
+            || !dispatch)
+            return CONNECT_E_CANNOTCONNECT;
+    }
+    *cookie = m_nextCookie++;
+    m_sinks.push_back(Sink{*cookie, dispatch});
+    return S_OK;
+}
+
+HRESULT CFakeConnectionPoint::Unadvise(DWORD cookie)
+{
+    if (m_record)
+        m_record->containerCalls.push_back(L"Unadvise");
+    for (auto it = m_sinks.begin(); it != m_sinks.end(); ++it) {
+        if (it->cookie == cookie) {
+            // Released after the list no longer holds it: the sink's Release
+            // may re-enter.
+            ComPtr<IDispatch> gone = it->dispatch;
+            m_sinks.erase(it);
+            return S_OK;
+        }
+    }
+    return CONNECT_E_NOCONNECTION;
+}
+
+void CFakeConnectionPoint::Fire(DISPID id, DISPPARAMS* params)
+{
+    std::vector<Sink> sinks = m_sinks;
+    // No result, exception or argument-error slots, as the real control
+    // calls its sinks.
+    for (const Sink& sink : sinks)
+        sink.dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, nullptr, nullptr,
+                              nullptr);
+}
+
+namespace {
+
+void FireBrowserEvent(CFakeConnectionPoint& point, DISPID id, IDispatch* browser, const std::wstring& url)
+{
+    VARIANT address;
+    VariantInit(&address);
+    address.vt = VT_BSTR;
+    address.bstrVal = FakeBstr(url.data(), static_cast<UINT>(url.size()));
+    VARIANT args[2];
+    VariantInit(&args[0]);
+    VariantInit(&args[1]);
+    args[1].vt = VT_DISPATCH;
+    args[1].pdispVal = browser;
+    args[0].vt = VT_VARIANT | VT_BYREF;
+    args[0].pvarVal = &address;
+    DISPPARAMS params = {args, nullptr, 2, 0};
+    point.Fire(id, &params);
+    VariantClear(&address);
+}
+
+}  // namespace
+
+void CFakeConnectionPoint::FireNavigateComplete2(IDispatch* browser, const std::wstring& url)
+{
+    FireBrowserEvent(*this, DISPID_NAVIGATECOMPLETE2, browser, url);
+}
+
+void CFakeConnectionPoint::FireDocumentComplete(IDispatch* browser, const std::wstring& url)
+{
+    FireBrowserEvent(*this, DISPID_DOCUMENTCOMPLETE, browser, url);
+}
+
+void CFakeConnectionPoint::FireTitleChange(const std::wstring& title)
+{
+    VARIANT arg;
+    VariantInit(&arg);
+    arg.vt = VT_BSTR;
+    arg.bstrVal = FakeBstr(title.data(), static_cast<UINT>(title.size()));
+    DISPPARAMS params = {&arg, nullptr, 1, 0};
+    Fire(DISPID_TITLECHANGE, &params);
+    VariantClear(&arg);
+}
+
+bool CFakeConnectionPoint::FireNewWindow2()
+{
+    IDispatch* newWindow = nullptr;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    VARIANT args[2];
+    VariantInit(&args[0]);
+    VariantInit(&args[1]);
+    args[1].vt = VT_DISPATCH | VT_BYREF;
+    args[1].ppdispVal = &newWindow;
+    args[0].vt = VT_BOOL | VT_BYREF;
+    args[0].pboolVal = &cancel;
+    DISPPARAMS params = {args, nullptr, 2, 0};
+    Fire(DISPID_NEWWINDOW2, &params);
+    if (newWindow)
+        newWindow->Release();
+    return cancel != VARIANT_FALSE;
+}

@@ -1,0 +1,115 @@
+#include "CFakeControlWindow.h"
+#include "CFakeWebBrowser.h"
+#include "FakeBrowserChannel.h"
+#include <string>
+
+namespace {
+
+// The module that holds this code: the test executable, or the stand-in's
+// DLL when it is loaded as an in-process server.
+HINSTANCE ThisModule()
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+    return module;
+}
+
+}  // namespace
+
+bool CFakeControlWindow::Create(HWND parent, const RECT& pos, CFakeWebBrowser* control)
+{
+    Destroy();
+    m_control = control;
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &CFakeControlWindow::WindowProc;
+    wc.hInstance = ThisModule();
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kFakeBrowserWindowClass;
+    // A second registration fails harmlessly: the class is already there.
+    RegisterClassExW(&wc);
+    CreateWindowExW(0, kFakeBrowserWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                    pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top, parent, nullptr, wc.hInstance,
+                    this);
+    return m_hwnd != nullptr;
+}
+
+void CFakeControlWindow::Destroy()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);  // WM_NCDESTROY clears m_hwnd
+    m_hwnd = nullptr;
+}
+
+void CFakeControlWindow::Move(const RECT& pos)
+{
+    if (m_hwnd)
+        MoveWindow(m_hwnd, pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top, TRUE);
+}
+
+void CFakeControlWindow::Repaint()
+{
+    if (m_hwnd)
+        InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+LRESULT CALLBACK CFakeControlWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<CFakeControlWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<CFakeControlWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+
+    if (message == WM_NCDESTROY) {
+        // Also reached when the container destroys its window first.
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_hwnd = nullptr;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_PAINT) {
+        self->Paint();
+        return 0;
+    }
+    if (message == FakeChannelCompleteNavigation() || message == FakeChannelNewWindow()
+        || message == FakeChannelTitleChange()) {
+        // The control may lose its last reference to a sink's reaction and
+        // take this window with it: hold it until the call has returned, and
+        // touch nothing of this object afterwards.
+        ComPtr<CFakeWebBrowser> control(self->m_control);
+        if (message == FakeChannelCompleteNavigation()) {
+            control->CompleteNavigation();
+        } else if (message == FakeChannelNewWindow()) {
+            control->FireNewWindow2();
+        } else {
+            wchar_t title[256] = {};
+            ATOM atom = static_cast<ATOM>(wParam);
+            UINT length = GlobalGetAtomNameW(atom, title, 256);
+            GlobalDeleteAtom(atom);
+            control->FireTitleChange(std::wstring(title, length));
+        }
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void CFakeControlWindow::Paint()
+{
+    // A plain page: white, with its address and title, so a screenshot shows
+    // which page the control holds.
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(m_hwnd, &ps);
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    std::wstring text = m_control->Title() + L"\n" + m_control->Url();
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0x20, 0x20, 0x20));
+    InflateRect(&client, -8, -8);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_LEFT | DT_TOP | DT_WORDBREAK);
+    EndPaint(m_hwnd, &ps);
+}

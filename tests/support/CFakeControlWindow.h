@@ -1,0 +1,30 @@
+// CFakeControlWindow: the stand-in control's own child window, made at
+// in-place activation inside the container's window.  It shows the page's
+// address and title, and receives the control channel's messages.
+#pragma once
+#include <windows.h>
+
+class CFakeWebBrowser;
+
+class CFakeControlWindow {
+public:
+    CFakeControlWindow() = default;
+    CFakeControlWindow(const CFakeControlWindow&) = delete;
+    CFakeControlWindow& operator=(const CFakeControlWindow&) = delete;
+    ~CFakeControlWindow() { Destroy(); }
+
+    // A visible child of parent at pos (parent's client coordinates), as the
+    // real control shows itself when activated in place.
+    bool Create(HWND parent, const RECT& pos, CFakeWebBrowser* control);
+    void Destroy();
+    void Move(const RECT& pos);
+    void Repaint();
+    HWND Handle() const { return m_hwnd; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+
+    HWND m_hwnd = nullptr;
+    CFakeWebBrowser* m_control = nullptr;  // owns this window
+};

@@ -1,0 +1,286 @@
+#include "CFakeWebBrowser.h"
+#include "CFakeEnumConnectionPoints.h"
+#include "CFakePageTable.h"
+#include "FakeBrowserChannel.h"
+#include <algorithm>
+
+namespace {
+
+std::vector<CFakeWebBrowser*>& LiveControls()
+{
+    static std::vector<CFakeWebBrowser*> controls;
+    return controls;
+}
+
+std::vector<std::shared_ptr<FakeBrowserRecord>>& History()
+{
+    static std::vector<std::shared_ptr<FakeBrowserRecord>> records;
+    return records;
+}
+
+}  // namespace
+
+CFakeWebBrowser::Settings& CFakeWebBrowser::Defaults()
+{
+    static Settings settings;
+    return settings;
+}
+
+ComPtr<CFakeWebBrowser> CFakeWebBrowser::Create()
+{
+    auto record = std::make_shared<FakeBrowserRecord>();
+    record->index = static_cast<int>(History().size());
+    History().push_back(record);
+    return ComPtr<CFakeWebBrowser>(new CFakeWebBrowser(record));
+}
+
+const std::vector<CFakeWebBrowser*>& CFakeWebBrowser::Instances()
+{
+    return LiveControls();
+}
+
+CFakeWebBrowser* CFakeWebBrowser::Last()
+{
+    return LiveControls().empty() ? nullptr : LiveControls().back();
+}
+
+std::shared_ptr<const FakeBrowserRecord> CFakeWebBrowser::RecordOf(int index)
+{
+    if (index < 0 || index >= static_cast<int>(History().size()))
+        return nullptr;
+    return History()[index];
+}
+
+int CFakeWebBrowser::CreatedCount()
+{
+    return static_cast<int>(History().size());
+}
+
+void CFakeWebBrowser::ResetHistory()
+{
+    History().clear();
+}
+
+CFakeWebBrowser::CFakeWebBrowser(std::shared_ptr<FakeBrowserRecord> record)
+    : CFakeBrowserObject(record.get()), m_record(record), m_settings(Defaults()), m_ole(this, record)
+{
+    ++g_fakeLiveObjects;
+    m_point = CFakeConnectionPoint::Create(this, record);
+    LiveControls().push_back(this);
+}
+
+CFakeWebBrowser::~CFakeWebBrowser()
+{
+    m_point->Detach();
+    auto& live = LiveControls();
+    live.erase(std::remove(live.begin(), live.end(), this), live.end());
+    m_record->destroyed = true;
+    --g_fakeLiveObjects;
+}
+
+HRESULT CFakeWebBrowser::QueryInterface(REFIID riid, void** ppv)
+{
+    if (!ppv)
+        return E_POINTER;
+    *ppv = nullptr;
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IWebBrowser || riid == IID_IWebBrowserApp
+        || riid == IID_IWebBrowser2)
+        *ppv = static_cast<IWebBrowser2*>(this);
+    else if (riid == IID_IConnectionPointContainer)
+        *ppv = static_cast<IConnectionPointContainer*>(this);
+    else if (riid == IID_IProvideClassInfo || riid == IID_IProvideClassInfo2)
+        *ppv = static_cast<IProvideClassInfo2*>(this);
+    else if (riid == IID_IPersist || riid == IID_IPersistStreamInit)
+        *ppv = static_cast<IPersistStreamInit*>(this);
+    else if (riid == IID_IOleObject)
+        *ppv = static_cast<IOleObject*>(&m_ole);
+    else if (riid == IID_IOleWindow || riid == IID_IOleInPlaceObject)
+        *ppv = static_cast<IOleInPlaceObject*>(&m_ole);
+    else if (riid == IID_IOleInPlaceActiveObject)
+        *ppv = static_cast<IOleInPlaceActiveObject*>(&m_ole);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+ULONG CFakeWebBrowser::Release()
+{
+    LONG left = --m_refs;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+HRESULT CFakeWebBrowser::EnumConnectionPoints(IEnumConnectionPoints** ppEnum)
+{
+    if (!ppEnum)
+        return E_POINTER;
+    *ppEnum = CFakeEnumConnectionPoints::Create(m_point.Get()).Detach();
+    return S_OK;
+}
+
+HRESULT CFakeWebBrowser::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP)
+{
+    if (!ppCP)
+        return E_POINTER;
+    *ppCP = nullptr;
+    if (riid != DIID_DWebBrowserEvents2)
+        return CONNECT_E_NOCONNECTION;
+    return FakeGive(m_point.Get(), ppCP);
+}
+
+HRESULT CFakeWebBrowser::GetGUID(DWORD kind, GUID* pGUID)
+{
+    if (!pGUID)
+        return E_POINTER;
+    *pGUID = GUID_NULL;
+    if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID)
+        return E_INVALIDARG;
+    *pGUID = DIID_DWebBrowserEvents2;
+    return S_OK;
+}
+
+HRESULT CFakeWebBrowser::GetClassID(CLSID* pClassID)
+{
+    if (!pClassID)
+        return E_POINTER;
+    *pClassID = CLSID_WebBrowser;
+    return S_OK;
+}
+
+HRESULT CFakeWebBrowser::Load(LPSTREAM stream)
+{
+    m_record->containerCalls.push_back(L"Load");
+    m_record->loadCalls++;
+    if (!stream)
+        return E_POINTER;
+    // Everything the stream gives, to its end, so a test sees exactly the
+    // bytes the container handed over.
+    BYTE chunk[256];
+    ULONG got = 0;
+    while (SUCCEEDED(stream->Read(chunk, sizeof(chunk), &got)) && got > 0)
+        m_record->loadedBytes.insert(m_record->loadedBytes.end(), chunk, chunk + got);
+    return m_settings.loadFails ? E_FAIL : S_OK;
+}
+
+HRESULT CFakeWebBrowser::InitNew()
+{
+    m_record->containerCalls.push_back(L"InitNew");
+    m_record->initNewCalls++;
+    return S_OK;
+}
+
+HRESULT CFakeWebBrowser::StartNavigation(const std::wstring& url)
+{
+    m_pending = CFakePageTable::Find(url);
+    m_pendingSet = true;
+    if (m_settings.asynchronous)
+        PostCompletion();
+    return S_OK;
+}
+
+HRESULT CFakeWebBrowser::Reload()
+{
+    if (Url().empty())
+        return S_OK;  // nothing shown yet: nothing to reload
+    return StartNavigation(Url());
+}
+
+void CFakeWebBrowser::PostCompletion()
+{
+    m_postWhenWindowReady = !Window();
+    if (Window())
+        PostMessageW(Window(), FakeChannelCompleteNavigation(), 0, 0);
+}
+
+void CFakeWebBrowser::WindowReady()
+{
+    if (m_postWhenWindowReady && m_pendingSet)
+        PostCompletion();
+}
+
+std::vector<CFakeDocument*> CFakeWebBrowser::AllDocuments() const
+{
+    std::vector<CFakeDocument*> documents;
+    if (m_fakeDocument)
+        documents.push_back(m_fakeDocument);
+    std::vector<CFakeFrameBrowser*> open;
+    for (auto it = m_frames.rbegin(); it != m_frames.rend(); ++it)
+        open.push_back(it->Get());
+    while (!open.empty()) {
+        CFakeFrameBrowser* frame = open.back();
+        open.pop_back();
+        if (frame->FakeDocument())
+            documents.push_back(frame->FakeDocument());
+        for (auto it = frame->Frames().rbegin(); it != frame->Frames().rend(); ++it)
+            open.push_back(it->Get());
+    }
+    return documents;
+}
+
+HRESULT CFakeWebBrowser::CompleteNavigation()
+{
+    if (!m_pendingSet)
+        return S_FALSE;
+    // A sink may release the control from inside an event.
+    ComPtr<CFakeWebBrowser> self(this);
+    FakePage page = m_pending;
+    m_pendingSet = false;
+
+    // The old page's frames and document go now, as in the real control.
+    m_frames.clear();
+    ComPtr<CFakeDocument> document;
+    if (!page.noDocument)
+        document = CFakeDocument::Create(page);
+    m_fakeDocument = document.Get();
+    ShowPage(page.url, page.title, static_cast<IHTMLDocument3*>(document.Get()));
+    document.Reset();
+    for (const FakePage& frame : page.frames)
+        m_frames.push_back(CFakeFrameBrowser::Create(frame));
+    m_ole.WindowObject().Repaint();
+
+    // Held for the events: a handler may navigate again and replace them.
+    std::vector<ComPtr<CFakeFrameBrowser>> frames = m_frames;
+    m_point->FireNavigateComplete2(Self(), page.url);
+    for (const ComPtr<CFakeFrameBrowser>& frame : frames)
+        FireNavigateCompleteTree(frame.Get());
+    for (const ComPtr<CFakeFrameBrowser>& frame : frames)
+        FireDocumentCompleteTree(frame.Get());
+    m_point->FireDocumentComplete(Self(), page.url);
+    m_point->FireTitleChange(page.title.empty() ? page.url : page.title);
+    return S_OK;
+}
+
+void CFakeWebBrowser::FireNavigateCompleteTree(CFakeFrameBrowser* frame)
+{
+    m_point->FireNavigateComplete2(static_cast<IWebBrowser2*>(frame), frame->Url());
+    for (const ComPtr<CFakeFrameBrowser>& inner : frame->Frames())
+        FireNavigateCompleteTree(inner.Get());
+}
+
+void CFakeWebBrowser::FireDocumentCompleteTree(CFakeFrameBrowser* frame)
+{
+    // Inner frames finish before the frame that holds them.
+    for (const ComPtr<CFakeFrameBrowser>& inner : frame->Frames())
+        FireDocumentCompleteTree(inner.Get());
+    m_point->FireDocumentComplete(static_cast<IWebBrowser2*>(frame), frame->Url());
+}
+
+bool CFakeWebBrowser::FireNewWindow2()
+{
+    ComPtr<CFakeWebBrowser> self(this);
+    return m_point->FireNewWindow2();
+}
+
+void CFakeWebBrowser::FireTitleChange(const std::wstring& title)
+{
+    ComPtr<CFakeWebBrowser> self(this);
+    m_point->FireTitleChange(title);
+}
+
+void CFakeWebBrowser::FireDocumentComplete()
+{
+    ComPtr<CFakeWebBrowser> self(this);
+    m_point->FireDocumentComplete(Self(), Url());
+}

@@ -1,0 +1,46 @@
+// The stand-in WebBrowser control for browser tests.
+//
+// Usage (COM initialised apartment-threaded on the test's thread):
+//
+//   CFakeBrowserRegistration reg;          // CoCreateInstance(CLSID_WebBrowser)
+//                                          // now makes a CFakeWebBrowser
+//   FakePage login;                        // what a page holds
+//   login.url = L"http://login.example/";
+//   login.title = L"Login";
+//   login.Input(L"loginurl", L"", CFakeVariant::Bstr(L"http://game.example/"));
+//   login.frames.push_back(FakePage{...}); // each frame: own browser object
+//   CFakePageTable::Set(login);            // unknown URLs give empty pages
+//
+//   ... the container creates and activates the control ...
+//   CFakeWebBrowser* b = CFakeWebBrowser::Last();  // or Instances()[i]
+//   b->Record().navigations                // URLs passed to Navigate
+//   b->CompleteNavigation();               // NavigateComplete2 page, frames;
+//                                          // DocumentComplete frames, page;
+//                                          // TitleChange
+//   bool cancelled = b->FireNewWindow2();  // Cancel as the sinks left it
+//   b->FakeDocument()->AskHostInfo(0, &info);  // ask the installed UI handler
+//
+//   // after teardown:
+//   CFakeWebBrowser::RecordOf(0)->siteCalls / containerCalls / destroyed
+//   FakeLiveObjectCount() == 0             // every object released
+//
+// Between tests: CFakePageTable::Clear(), CFakeWebBrowser::ResetHistory(),
+// and reset CFakeWebBrowser::Defaults() if a test changed it.
+//
+// Conventions the product can rely on, as with the real control:
+// - DISPPARAMS arguments arrive last first: NavigateComplete2 and
+//   DocumentComplete carry rgvarg[1] = VT_DISPATCH (the page's browser: the
+//   control itself, or a frame's CFakeFrameBrowser) and rgvarg[0] =
+//   VT_VARIANT|VT_BYREF to the address; NewWindow2 carries rgvarg[1] =
+//   VT_DISPATCH|VT_BYREF and rgvarg[0] = VT_BOOL|VT_BYREF (Cancel).
+// - Document (203) with no document gives S_OK and a VT_DISPATCH null.
+// - RefCount() of any object counts every reference, the stand-in's own
+//   included (the control holds its document once, a document its inputs).
+// - The control's window (class kFakeBrowserWindowClass) also takes the
+//   control channel's registered messages (FakeBrowserChannel.h), and
+//   asynchronous mode completes navigations through it.
+#pragma once
+#include "CFakeBrowserRegistration.h"
+#include "CFakePageTable.h"
+#include "CFakeWebBrowser.h"
+#include "FakeBrowserChannel.h"

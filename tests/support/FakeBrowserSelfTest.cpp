@@ -1,0 +1,184 @@
+// Self-test of the stand-in WebBrowser control: registration, the dispatch
+// members, and the events with their argument layout.
+#include "FakeBrowserTestFixture.h"
+#include <exdispid.h>
+
+namespace {
+
+TEST_F(FakeBrowserTest, RegistrationServesTheStandInUntilRevoked)
+{
+    ComPtr<IWebBrowser2> browser = NewBrowser();
+    ASSERT_TRUE(browser);
+    ASSERT_EQ(1u, CFakeWebBrowser::Instances().size());
+    EXPECT_EQ(static_cast<IWebBrowser2*>(CFakeWebBrowser::Last()), browser.Get());
+    EXPECT_EQ(0, CFakeWebBrowser::Last()->Index());
+    EXPECT_EQ(1, CFakeWebBrowser::Last()->RefCount());
+    browser.Reset();
+    EXPECT_TRUE(CFakeWebBrowser::RecordOf(0)->destroyed);
+
+    m_registration.reset();
+    ComPtr<IUnknown> other;
+    CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                     reinterpret_cast<void**>(other.GetAddressOf()));
+    EXPECT_EQ(1, CFakeWebBrowser::CreatedCount()) << "a stand-in was made after the registration ended";
+}
+
+TEST_F(FakeBrowserTest, DispatchMembersRoundTrip)
+{
+    ComPtr<IWebBrowser2> browser = NewBrowser();
+    CFakeWebBrowser* fake = CFakeWebBrowser::Last();
+
+    // Navigate in the forms containers pass: BSTR and four VT_ERROR; a
+    // reference to the address and four references to empty VARIANTs; the
+    // address alone.
+    VARIANT empty[5] = {};
+    VARIANT url2; url2.vt = VT_BSTR; url2.bstrVal = SysAllocString(L"http://b.example/");
+    VARIANT url1; url1.vt = VT_BSTR; url1.bstrVal = SysAllocString(L"http://a.example/");
+    EXPECT_EQ(S_OK, Call(browser.Get(), 104, DISPATCH_METHOD, {Missing(), Missing(), Missing(), Missing(), url1}));
+    EXPECT_EQ(S_OK, Call(browser.Get(), 104, DISPATCH_METHOD,
+                         {Ref(&empty[0]), Ref(&empty[1]), Ref(&empty[2]), Ref(&empty[3]), Ref(&url2)}));
+    EXPECT_EQ(S_OK, Call(browser.Get(), 104, DISPATCH_METHOD, {url1}));
+    VariantClear(&url1);
+    VariantClear(&url2);
+    EXPECT_EQ((std::vector<std::wstring>{L"http://a.example/", L"http://b.example/", L"http://a.example/"}),
+              fake->Record().navigations);
+
+    VARIANT result;
+    EXPECT_EQ(S_OK, Call(browser.Get(), 203, DISPATCH_PROPERTYGET, {}, &result));
+    EXPECT_EQ(VT_DISPATCH, result.vt);
+    EXPECT_EQ(nullptr, result.pdispVal) << "no document before a navigation completes";
+
+    ASSERT_EQ(S_OK, fake->CompleteNavigation());
+    EXPECT_EQ(S_OK, Call(browser.Get(), 211, DISPATCH_PROPERTYGET, {}, &result));
+    ASSERT_EQ(VT_BSTR, result.vt);
+    EXPECT_STREQ(L"http://a.example/", result.bstrVal);
+    VariantClear(&result);
+
+    CFakeDocument* document = fake->FakeDocument();
+    ASSERT_NE(nullptr, document);
+    EXPECT_EQ(1, document->RefCount());
+    EXPECT_EQ(S_OK, Call(browser.Get(), 203, DISPATCH_PROPERTYGET, {}, &result));
+    ASSERT_EQ(VT_DISPATCH, result.vt);
+    EXPECT_EQ(static_cast<IDispatch*>(static_cast<IHTMLDocument3*>(document)), result.pdispVal);
+    EXPECT_EQ(2, document->RefCount()) << "the caller owns one reference";
+    VariantClear(&result);
+    EXPECT_EQ(1, document->RefCount());
+
+    EXPECT_EQ(S_OK, Call(browser.Get(), -550, DISPATCH_METHOD, {}));
+    EXPECT_EQ(1, fake->Record().refreshCalls);
+    EXPECT_EQ(L"http://a.example/", fake->PendingUrl()) << "Refresh reloads the current page";
+
+    VARIANT off; off.vt = VT_I4; off.lVal = 0;
+    EXPECT_EQ(S_OK, Call(browser.Get(), 551, DISPATCH_PROPERTYPUT, {Bool(true)}));
+    EXPECT_EQ(S_OK, Call(browser.Get(), 403, DISPATCH_PROPERTYPUT, {off}));
+    EXPECT_EQ(S_OK, browser->put_Silent(VARIANT_FALSE));
+    EXPECT_EQ((std::vector<bool>{true, false}), fake->Record().silentPuts);
+    EXPECT_EQ((std::vector<bool>{false}), fake->Record().statusBarPuts);
+    EXPECT_EQ(S_OK, Call(browser.Get(), 403, DISPATCH_PROPERTYGET, {}, &result));
+    EXPECT_EQ(VT_BOOL, result.vt);
+    EXPECT_EQ(VARIANT_FALSE, result.boolVal);
+    VARIANT_BOOL silent = VARIANT_TRUE;
+    EXPECT_EQ(S_OK, browser->get_Silent(&silent));
+    EXPECT_EQ(VARIANT_FALSE, silent);
+
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, Call(browser.Get(), 999, DISPATCH_METHOD, {}));
+    EXPECT_EQ(DISP_E_BADPARAMCOUNT, Call(browser.Get(), 104, DISPATCH_METHOD, {}));
+    BSTR location = nullptr;
+    EXPECT_EQ(S_OK, browser->get_LocationURL(&location));
+    EXPECT_STREQ(L"http://a.example/", location);
+    SysFreeString(location);
+}
+
+TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
+{
+    FakePage page;
+    page.url = L"http://page.example/";
+    page.title = L"Page";
+    FakePage left, right;
+    left.url = L"http://left.example/";
+    right.url = L"http://right.example/";
+    page.frames = {left, right};
+    CFakePageTable::Set(page);
+
+    ComPtr<IWebBrowser2> browser = NewBrowser();
+    CFakeWebBrowser* fake = CFakeWebBrowser::Last();
+    ComPtr<IProvideClassInfo2> classInfo;
+    ASSERT_EQ(S_OK, browser.As(&classInfo));
+    GUID source = GUID_NULL;
+    EXPECT_EQ(S_OK, classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source));
+    EXPECT_TRUE(source == DIID_DWebBrowserEvents2);
+
+    ComPtr<IConnectionPointContainer> container;
+    ASSERT_EQ(S_OK, browser.As(&container));
+    ComPtr<IConnectionPoint> point;
+    ASSERT_EQ(S_OK, container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.GetAddressOf()));
+    CTestSink events2(true), plain(false);
+    DWORD cookie2 = 0, cookiePlain = 0;
+    ASSERT_EQ(S_OK, point->Advise(&events2, &cookie2));
+    ASSERT_EQ(S_OK, point->Advise(&plain, &cookiePlain));
+    EXPECT_EQ(2u, fake->SinkCount());
+    EXPECT_EQ(1, events2.refs);
+    EXPECT_EQ(1, plain.refs);
+
+    BSTR url = SysAllocString(page.url.c_str());
+    browser->Navigate(url, nullptr, nullptr, nullptr, nullptr);
+    SysFreeString(url);
+    ASSERT_EQ(S_OK, fake->CompleteNavigation());
+    ASSERT_EQ(2u, fake->Frames().size());
+    IDispatch* self = static_cast<IWebBrowser2*>(fake);
+    IDispatch* leftFrame = static_cast<IWebBrowser2*>(fake->Frames()[0].Get());
+    IDispatch* rightFrame = static_cast<IWebBrowser2*>(fake->Frames()[1].Get());
+    const std::vector<VARTYPE> browserArgs = {VT_VARIANT | VT_BYREF, VT_DISPATCH};
+    struct Expected { DISPID id; IDispatch* browser; std::wstring text; };
+    const Expected expected[] = {
+        {DISPID_NAVIGATECOMPLETE2, self, page.url},   {DISPID_NAVIGATECOMPLETE2, leftFrame, left.url},
+        {DISPID_NAVIGATECOMPLETE2, rightFrame, right.url}, {DISPID_DOCUMENTCOMPLETE, leftFrame, left.url},
+        {DISPID_DOCUMENTCOMPLETE, rightFrame, right.url}, {DISPID_DOCUMENTCOMPLETE, self, page.url},
+        {DISPID_TITLECHANGE, nullptr, L"Page"},
+    };
+    for (CTestSink* sink : {&events2, &plain}) {
+        ASSERT_EQ(std::size(expected), sink->events.size());
+        for (size_t i = 0; i < std::size(expected); ++i) {
+            const SinkEvent& got = sink->events[i];
+            EXPECT_EQ(expected[i].id, got.id) << "event " << i;
+            EXPECT_EQ(expected[i].browser, got.browser) << "event " << i;
+            EXPECT_EQ(expected[i].text, got.text) << "event " << i;
+            if (got.id != DISPID_TITLECHANGE)
+                EXPECT_EQ(browserArgs, got.types) << "event " << i;
+            else
+                EXPECT_EQ(std::vector<VARTYPE>{VT_BSTR}, got.types);
+        }
+    }
+    // Each frame's browser object carries its own document.
+    ComPtr<IWebBrowser2> frameBrowser;
+    ASSERT_EQ(S_OK, leftFrame->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(frameBrowser.GetAddressOf())));
+    ComPtr<IDispatch> frameDocument;
+    ASSERT_EQ(S_OK, frameBrowser->get_Document(frameDocument.GetAddressOf()));
+    EXPECT_EQ(static_cast<IDispatch*>(static_cast<IHTMLDocument3*>(fake->Frames()[0]->FakeDocument())),
+              frameDocument.Get());
+    EXPECT_NE(frameDocument.Get(), fake->Document());
+    EXPECT_EQ(3u, fake->AllDocuments().size());
+
+    plain.cancelNewWindow = true;
+    EXPECT_TRUE(fake->FireNewWindow2());
+    const SinkEvent& newWindow = events2.events.back();
+    EXPECT_EQ(DISPID_NEWWINDOW2, newWindow.id);
+    EXPECT_EQ((std::vector<VARTYPE>{VT_BOOL | VT_BYREF, VT_DISPATCH | VT_BYREF}), newWindow.types);
+    EXPECT_TRUE(newWindow.newWindowNullOnEntry);
+    EXPECT_TRUE(newWindow.cancelFalseOnEntry);
+
+    EXPECT_EQ(S_OK, point->Unadvise(cookiePlain));
+    EXPECT_EQ(CONNECT_E_NOCONNECTION, point->Unadvise(cookiePlain));
+    EXPECT_EQ(1u, fake->SinkCount());
+    EXPECT_EQ(0, plain.refs);
+    EXPECT_FALSE(fake->FireNewWindow2()) << "only the sink that cancels is gone";
+    size_t plainSeen = plain.events.size();
+    fake->FireTitleChange(L"Other");
+    EXPECT_EQ(L"Other", events2.events.back().text);
+    EXPECT_EQ(plainSeen, plain.events.size());
+
+    EXPECT_EQ(S_OK, point->Unadvise(cookie2));
+    EXPECT_EQ(0, events2.refs);
+}
+
+}  // namespace
