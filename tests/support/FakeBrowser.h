@@ -41,6 +41,7 @@
 //   asynchronous mode completes navigations through it.
 #pragma once
 #include "CFakeBrowserRegistration.h"
+#include "CFakePageFile.h"
 #include "CFakePageTable.h"
 #include "CFakeWebBrowser.h"
 #include "FakeBrowserChannel.h"

@@ -130,4 +130,27 @@ TEST_F(FakeBrowserTest, DocumentHoldsItsUIHandlerUntilReleased)
     EXPECT_EQ(0, handler.refs);
 }
 
+TEST_F(FakeBrowserTest, PageFileFillsThePageTable)
+{
+    EXPECT_EQ(2, CFakePageFile::Parse(L"# two pages\r\n"
+                                      L"page http://one.example/\r\n"
+                                      L"title One\r\n"
+                                      L"input a\tb\tc d\r\n"
+                                      L"flags noCustomDoc itemFails\r\n"
+                                      L"frame http://inner.example/\r\n"
+                                      L"flags noDocument\r\n"
+                                      L"page http://two.example/\r\n"));
+    FakePage one = CFakePageTable::Find(L"http://one.example/");
+    EXPECT_EQ(L"One", one.title);
+    ASSERT_EQ(1u, one.inputs.size());
+    EXPECT_EQ(L"a", one.inputs[0].name);
+    EXPECT_EQ(L"b", one.inputs[0].id);
+    EXPECT_STREQ(L"c d", one.inputs[0].value.Get().bstrVal);
+    EXPECT_TRUE(one.noCustomDoc && one.itemFails && !one.noDocument);
+    ASSERT_EQ(1u, one.frames.size());
+    EXPECT_TRUE(one.frames[0].noDocument);
+    EXPECT_TRUE(CFakePageTable::Find(L"http://two.example/").inputs.empty());
+    EXPECT_EQ(-1, CFakePageFile::Load(L"C:\\no\\such\\file.txt"));
+}
+
 }  // namespace

@@ -1,0 +1,23 @@
+// CFakePageFile: fills the page table from a text file, for a stand-in that
+// runs without a test to set pages up (the in-process server DLL, loaded by
+// the launcher itself in the demo and end-to-end runs).
+//
+// UTF-8, one statement per line, fields separated by tabs, '#' starts a
+// comment line:
+//   page <url>                      a new top-level page
+//   frame <url>                     a frame of the current top-level page
+//   title <text>                    of the page or frame last started
+//   input <name> <id> <value>       a string input (id and value may be empty)
+//   flags <flag> ...                noDocument noDocument3 noCustomDoc
+//                                   itemFails itemWrongInterface
+#pragma once
+#include "FakePage.h"
+
+class CFakePageFile {
+public:
+    // Adds every page of the file to CFakePageTable.  Returns the number of
+    // top-level pages read, or -1 when the file cannot be read.
+    static int Load(const std::wstring& path);
+    // The same for text already in memory.
+    static int Parse(const std::wstring& text);
+};
