@@ -71,6 +71,8 @@ HRESULT CFakeBrowserObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DIS
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     if (!params)
         params = &none;
+    if (params->cArgs > 0 && !params->rgvarg)
+        return E_INVALIDARG;
     if (result)
         VariantInit(result);
 

@@ -3,7 +3,7 @@
 
 CFakeBrowserRegistration::CFakeBrowserRegistration() : m_factory(CFakeClassFactory::Create())
 {
-    m_hr = CoRegisterClassObject(CLSID_WebBrowser, static_cast<IClassFactory*>(m_factory.Get()),
+    m_hr = CoRegisterClassObject(CLSID_WebBrowser, static_cast<IClassFactory2*>(m_factory.Get()),
                                  CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_cookie);
 }
 

@@ -11,9 +11,9 @@ HRESULT CFakeClassFactory::QueryInterface(REFIID riid, void** ppv)
     if (!ppv)
         return E_POINTER;
     *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IClassFactory)
+    if (riid != IID_IUnknown && riid != IID_IClassFactory && riid != IID_IClassFactory2)
         return E_NOINTERFACE;
-    *ppv = static_cast<IClassFactory*>(this);
+    *ppv = static_cast<IClassFactory2*>(this);
     AddRef();
     return S_OK;
 }
@@ -44,4 +44,26 @@ HRESULT CFakeClassFactory::LockServer(WINBOOL lock)
     else
         InterlockedDecrement(&m_locks);
     return S_OK;
+}
+
+HRESULT CFakeClassFactory::GetLicInfo(LICINFO* info)
+{
+    if (!info)
+        return E_POINTER;
+    info->cbLicInfo = sizeof(*info);
+    info->fRuntimeKeyAvail = FALSE;
+    info->fLicVerified = TRUE;
+    return S_OK;
+}
+
+HRESULT CFakeClassFactory::CreateInstanceLic(IUnknown* outer, IUnknown*, REFIID riid, BSTR key, void** ppv)
+{
+    if (!ppv)
+        return E_POINTER;
+    *ppv = nullptr;
+    if (outer)
+        return CLASS_E_NOAGGREGATION;
+    ComPtr<CFakeWebBrowser> control = CFakeWebBrowser::Create();
+    control->NoteLicense(key ? std::wstring(key, SysStringLen(key)) : std::wstring());
+    return control->QueryInterface(riid, ppv);
 }

@@ -3,9 +3,11 @@
 // DLL's DllGetClassObject.
 #pragma once
 #include "FakeComSupport.h"
-#include <unknwn.h>
+#include <ocidl.h>
 
-class CFakeClassFactory final : public IClassFactory {
+// IClassFactory2 too, for containers that create a control with the licence
+// key saved with it: any key is accepted and written into the record.
+class CFakeClassFactory final : public IClassFactory2 {
 public:
     static ComPtr<CFakeClassFactory> Create();
 
@@ -21,6 +23,12 @@ public:
     // IClassFactory
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override;
     HRESULT STDMETHODCALLTYPE LockServer(WINBOOL lock) override;
+
+    // IClassFactory2
+    HRESULT STDMETHODCALLTYPE GetLicInfo(LICINFO* info) override;
+    HRESULT STDMETHODCALLTYPE RequestLicKey(DWORD, BSTR* key) override { return FakeNotImpl(key); }
+    HRESULT STDMETHODCALLTYPE CreateInstanceLic(IUnknown* outer, IUnknown* reserved, REFIID riid, BSTR key,
+                                                void** ppv) override;
 
 private:
     CFakeClassFactory() = default;

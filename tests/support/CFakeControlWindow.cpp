@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr int kSelfSlot = 0;  // offset in the window's extra bytes
+
 // The module that holds this code: the test executable, or the stand-in's
 // DLL when it is loaded as an in-process server.
 HINSTANCE ThisModule()
@@ -24,6 +26,9 @@ bool CFakeControlWindow::Create(HWND parent, const RECT& pos, CFakeWebBrowser* c
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = &CFakeControlWindow::WindowProc;
+    // The object pointer lives in the class's own extra bytes, which a
+    // container that subclasses the window leaves alone.
+    wc.cbWndExtra = sizeof(CFakeControlWindow*);
     wc.hInstance = ThisModule();
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = kFakeBrowserWindowClass;
@@ -59,15 +64,15 @@ LRESULT CALLBACK CFakeControlWindow::WindowProc(HWND hwnd, UINT message, WPARAM 
     if (message == WM_NCCREATE) {
         auto* self = static_cast<CFakeControlWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, kSelfSlot, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<CFakeControlWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<CFakeControlWindow*>(GetWindowLongPtrW(hwnd, kSelfSlot));
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
 
     if (message == WM_NCDESTROY) {
         // Also reached when the container destroys its window first.
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, kSelfSlot, 0);
         self->m_hwnd = nullptr;
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }

@@ -73,6 +73,12 @@ public:
 
     // Called by the OLE part once the control's window exists.
     void WindowReady();
+    // Called by the factory for a control made with a licence key.
+    void NoteLicense(const std::wstring& key)
+    {
+        m_record->licensed = true;
+        m_record->licenseKey = key;
+    }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;

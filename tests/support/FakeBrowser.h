@@ -24,6 +24,14 @@
 //   CFakeWebBrowser::RecordOf(0)->siteCalls / containerCalls / destroyed
 //   FakeLiveObjectCount() == 0             // every object released
 //
+// Without a test to set pages up (the launcher run from outside), the DLL
+// target fakebrowser.dll serves the same control: regsvr32 it in a
+// throw-away prefix, name a page file in FAKEBROWSER_PAGES (format in
+// CFakePageFile.h); navigations then complete by themselves, and another
+// process posts the registered messages of FakeBrowserChannel.h to the
+// control's window (class kFakeBrowserWindowClass) for NewWindow2 and
+// TitleChange.
+//
 // Between tests: CFakePageTable::Clear(), CFakeWebBrowser::ResetHistory(),
 // and reset CFakeWebBrowser::Defaults() if a test changed it.
 //
@@ -36,6 +44,13 @@
 // - Document (203) with no document gives S_OK and a VT_DISPATCH null.
 // - RefCount() of any object counts every reference, the stand-in's own
 //   included (the control holds its document once, a document its inputs).
+// - Switches: CFakeWebBrowser::Defaults().loadFails (Load reads, then
+//   E_FAIL) and .asynchronous (navigations complete from the message queue)
+//   apply to controls made afterwards; SetLoadFails / SetAsynchronous to one.
+// - A control made through IClassFactory2::CreateInstanceLic records
+//   licensed = true and the key it got.
+// - A freed control's record stays readable through RecordOf(index); to read
+//   its counts after the container's teardown, hold a reference of your own.
 // - The control's window (class kFakeBrowserWindowClass) also takes the
 //   control channel's registered messages (FakeBrowserChannel.h), and
 //   asynchronous mode completes navigations through it.

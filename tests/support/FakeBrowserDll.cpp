@@ -14,19 +14,19 @@ namespace {
 
 HINSTANCE g_module = nullptr;
 
-IClassFactory* Factory()
+IClassFactory2* Factory()
 {
     // Made on the first request: pages are read then, and later requests
-    // share the factory.  The reference lives until the process ends.
-    static IClassFactory* factory = [] {
+    // share the factory.  The reference goes when the DLL is unloaded.
+    static const ComPtr<CFakeClassFactory> factory = [] {
         wchar_t path[MAX_PATH] = {};
         DWORD length = GetEnvironmentVariableW(L"FAKEBROWSER_PAGES", path, MAX_PATH);
         if (length > 0 && length < MAX_PATH)
             CFakePageFile::Load(path);
         CFakeWebBrowser::Defaults().asynchronous = true;
-        return static_cast<IClassFactory*>(CFakeClassFactory::Create().Detach());
+        return CFakeClassFactory::Create();
     }();
-    return factory;
+    return factory.Get();
 }
 
 const wchar_t kServerKey[] = L"Software\\Classes\\CLSID\\{8856F961-340A-11D0-A96B-00C04FD705A2}\\InprocServer32";

@@ -21,6 +21,8 @@ struct FakeAccelerator {
 
 struct FakeBrowserRecord {
     int index = 0;                           // creation order, from 0
+    bool licensed = false;                   // made by IClassFactory2::CreateInstanceLic
+    std::wstring licenseKey;                 // the key it was given
     bool destroyed = false;                  // the control object has been freed
 
     // Toward the container, in call order.

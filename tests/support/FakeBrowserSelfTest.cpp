@@ -15,12 +15,28 @@ TEST_F(FakeBrowserTest, RegistrationServesTheStandInUntilRevoked)
     EXPECT_EQ(1, CFakeWebBrowser::Last()->RefCount());
     browser.Reset();
     EXPECT_TRUE(CFakeWebBrowser::RecordOf(0)->destroyed);
+    EXPECT_FALSE(CFakeWebBrowser::RecordOf(0)->licensed);
+
+    // A container holding a saved licence key creates through IClassFactory2.
+    ComPtr<IClassFactory2> factory;
+    ASSERT_EQ(S_OK, CoGetClassObject(CLSID_WebBrowser, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory2,
+                                     reinterpret_cast<void**>(factory.GetAddressOf())));
+    BSTR key = SysAllocStringLen(L"k\0y", 3);
+    ComPtr<IUnknown> licensed;
+    EXPECT_EQ(S_OK, factory->CreateInstanceLic(nullptr, nullptr, IID_IUnknown, key,
+                                               reinterpret_cast<void**>(licensed.GetAddressOf())));
+    SysFreeString(key);
+    licensed.Reset();
+    factory.Reset();
+    ASSERT_EQ(2, CFakeWebBrowser::CreatedCount());
+    EXPECT_TRUE(CFakeWebBrowser::RecordOf(1)->licensed);
+    EXPECT_EQ(std::wstring(L"k\0y", 3), CFakeWebBrowser::RecordOf(1)->licenseKey);
 
     m_registration.reset();
     ComPtr<IUnknown> other;
     CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
                      reinterpret_cast<void**>(other.GetAddressOf()));
-    EXPECT_EQ(1, CFakeWebBrowser::CreatedCount()) << "a stand-in was made after the registration ended";
+    EXPECT_EQ(2, CFakeWebBrowser::CreatedCount()) << "a stand-in was made after the registration ended";
 }
 
 TEST_F(FakeBrowserTest, DispatchMembersRoundTrip)
