@@ -3,7 +3,10 @@
 #include "CkelvorDlg.h"
 #include "MinimizedIcon.h"
 #include "CWinApp.h"
+#include "CLoginMainWnd.h"
 #include "CTestButton.h"
+#include "CWebWnd.h"
+#include "LauncherMessages.h"
 #include "PngResource.h"
 #include "resource.h"
 
@@ -12,7 +15,10 @@ BEGIN_MESSAGE_MAP(CkelvorDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_LBUTTONDOWN()
     ON_WM_CREATE()
+    ON_WM_MOVE()
+    ON_MESSAGE(WM_LAUNCHER_PHASE, &CkelvorDlg::OnLauncherPhase)
     ON_WM_CLOSE()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CkelvorDlg::CkelvorDlg()
@@ -132,7 +138,8 @@ void DestroyChild(T*& p)
 
 BOOL CkelvorDlg::DestroyWindow()
 {
-    DestroyBrowserWindows();
+    DestroyChild(m_pLoginPane);
+    DestroyChild(m_pGameWnd);
     delete m_pSkin;
     m_pSkin = nullptr;
     DestroyChild(m_pBtnSite);

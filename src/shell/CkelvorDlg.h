@@ -55,8 +55,10 @@ public:
 
 private:
     void CreateChildWindows();
-    void DestroyBrowserWindows();
     void CenterOnScreen();
+    void HandOver();
+    void Reveal();
+    void Follow();
 };
 
 // The loading animation's timer on the main window.

@@ -2,6 +2,7 @@
 // m_pMainWnd themselves.
 #pragma once
 #include "CWinApp.h"
+#include <ole2.h>
 
 CWinApp& TestApp();
 
@@ -12,4 +13,14 @@ public:
     ~CMainWndScope() { TestApp().m_pMainWnd = nullptr; }
     CMainWndScope(const CMainWndScope&) = delete;
     CMainWndScope& operator=(const CMainWndScope&) = delete;
+};
+
+// OLE initialised on the test's thread for the life of the object; put it
+// before a CFakeBrowserRegistration, which needs COM.
+class COleScope {
+public:
+    COleScope() { ::OleInitialize(nullptr); }
+    ~COleScope() { ::OleUninitialize(); }
+    COleScope(const COleScope&) = delete;
+    COleScope& operator=(const COleScope&) = delete;
 };

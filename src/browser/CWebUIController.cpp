@@ -1,0 +1,135 @@
+#include "browser/CWebUIController.h"
+
+namespace {
+
+const DISPID DISPID_NAVIGATECOMPLETE2_EVENT = 252;
+
+} // namespace
+
+HRESULT CWebUIController::SetWebBrowser(IWebBrowser2* pBrowser)
+{
+    if (m_pWebBrowser) {
+        // Best effort: a browser that no longer finds the connection
+        // point is dropped all the same.
+        IConnectionPointContainer* pContainer = nullptr;
+        HRESULT hr = m_pWebBrowser->QueryInterface(IID_IConnectionPointContainer,
+                                                   reinterpret_cast<void**>(&pContainer));
+        if (SUCCEEDED(hr) && pContainer) {
+            IConnectionPoint* pPoint = nullptr;
+            hr = pContainer->FindConnectionPoint(DIID_DWebBrowserEvents2, &pPoint);
+            if (SUCCEEDED(hr) && pPoint) {
+                pPoint->Unadvise(m_dwCookie);
+                pPoint->Release();
+            }
+            pContainer->Release();
+        }
+        m_dwCookie = 0;
+        IWebBrowser2* pOld = m_pWebBrowser;
+        m_pWebBrowser = nullptr;
+        pOld->Release();
+    }
+
+    m_pWebBrowser = pBrowser;
+    if (!pBrowser)
+        return S_OK;
+    pBrowser->AddRef();
+
+    IConnectionPointContainer* pContainer = nullptr;
+    HRESULT hr = pBrowser->QueryInterface(IID_IConnectionPointContainer,
+                                          reinterpret_cast<void**>(&pContainer));
+    if (FAILED(hr) || !pContainer)
+        return hr;
+    IConnectionPoint* pPoint = nullptr;
+    hr = pContainer->FindConnectionPoint(DIID_DWebBrowserEvents2, &pPoint);
+    if (SUCCEEDED(hr) && pPoint) {
+        hr = pPoint->Advise(static_cast<DWebBrowserEvents2*>(this), &m_dwCookie);
+        pPoint->Release();
+    }
+    pContainer->Release();
+    return hr;
+}
+
+STDMETHODIMP CWebUIController::QueryInterface(REFIID riid, void** ppv)
+{
+    if (!ppv)
+        return E_POINTER;
+    *ppv = nullptr;
+    // The identity is the handler view, so a document comparing the
+    // handler it was given with any other answer of ours sees one object.
+    if (IsEqualIID(riid, DIID_DWebBrowserEvents2) || IsEqualIID(riid, IID_IDispatch))
+        *ppv = static_cast<DWebBrowserEvents2*>(this);
+    else if (IsEqualIID(riid, IID_IDocHostUIHandler) || IsEqualIID(riid, IID_IUnknown))
+        *ppv = static_cast<IDocHostUIHandler*>(this);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) CWebUIController::AddRef()
+{
+    return static_cast<ULONG>(++m_nRefCount);
+}
+
+// The owning window frees the controller, so coming back to zero frees
+// nothing; the object stays usable and can be referenced again.
+STDMETHODIMP_(ULONG) CWebUIController::Release()
+{
+    return static_cast<ULONG>(--m_nRefCount);
+}
+
+STDMETHODIMP CWebUIController::Invoke(DISPID dispIdMember, REFIID, LCID, WORD,
+                                      DISPPARAMS* pDispParams, VARIANT*,
+                                      EXCEPINFO*, UINT*)
+{
+    if (!pDispParams)
+        return E_INVALIDARG;
+    if (dispIdMember != DISPID_NAVIGATECOMPLETE2_EVENT)
+        return S_OK;
+    if (pDispParams->cArgs < 2 || !pDispParams->rgvarg)
+        return E_INVALIDARG;
+    // Arguments arrive in reverse order: the page or frame that navigated,
+    // the event's first parameter, is the last of the two.
+    const VARIANT& object = pDispParams->rgvarg[1];
+    if (object.vt != VT_DISPATCH)
+        return E_INVALIDARG;
+    InstallUIHandler(object.pdispVal);
+    return S_OK;
+}
+
+void CWebUIController::InstallUIHandler(IDispatch* pObject)
+{
+    if (!pObject)
+        return;
+    IWebBrowser2* pBrowser = nullptr;
+    HRESULT hr = pObject->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&pBrowser));
+    if (FAILED(hr) || !pBrowser)
+        return;
+    IDispatch* pDocument = nullptr;
+    hr = pBrowser->get_Document(&pDocument);
+    if (SUCCEEDED(hr) && pDocument) {
+        ICustomDoc* pCustomDoc = nullptr;
+        // The import libraries lack IID_ICustomDoc; the header's
+        // declaration carries the same id.
+        hr = pDocument->QueryInterface(__uuidof(ICustomDoc), reinterpret_cast<void**>(&pCustomDoc));
+        if (SUCCEEDED(hr) && pCustomDoc) {
+            pCustomDoc->SetUIHandler(static_cast<IDocHostUIHandler*>(this));
+            pCustomDoc->Release();
+        }
+        pDocument->Release();
+    }
+    pBrowser->Release();
+}
+
+STDMETHODIMP CWebUIController::GetHostInfo(DOCHOSTUIINFO* pInfo)
+{
+    // Bits are only added: the document's own flags and every other member
+    // of the block stay as the document filled them in.
+    if (pInfo) {
+        if (!m_b3DBorder)
+            pInfo->dwFlags |= DOCHOSTUIFLAG_NO3DBORDER;
+        if (!m_bScrollBars)
+            pInfo->dwFlags |= DOCHOSTUIFLAG_SCROLL_NO;
+    }
+    return S_OK;
+}

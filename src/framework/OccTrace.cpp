@@ -1,0 +1,19 @@
+#include "OccTrace.h"
+
+namespace {
+AFX_OCC_TRACE g_pfnTrace = nullptr;
+}
+
+AFX_OCC_TRACE AfxSetOccTrace(AFX_OCC_TRACE pfn)
+{
+    AFX_OCC_TRACE old = g_pfnTrace;
+    g_pfnTrace = pfn;
+    return old;
+}
+
+HRESULT AfxOccNote(LPCWSTR call, HRESULT hr, const IID* piid)
+{
+    if (g_pfnTrace)
+        g_pfnTrace(call, piid, hr);
+    return hr;
+}

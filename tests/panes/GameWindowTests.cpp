@@ -1,0 +1,160 @@
+// The game window against the stand-in control: hidden loading, the reveal,
+// captions, resizing, keys, closing and teardown.
+#include "CLoginMainWnd.h"
+#include "MessageBoxes.h"
+#include "PaneFixture.h"
+
+namespace {
+
+class GameWindow : public PaneTest {
+protected:
+    CLoginMainWnd game{ &main };
+    CFakeWebBrowser* browser = nullptr;
+
+    void SetUp() override
+    {
+        PaneTest::SetUp();
+        ASSERT_TRUE(game.Create(IDD_GAME_WINDOW));
+        browser = CFakeWebBrowser::Last();
+        ASSERT_NE(browser, nullptr);
+        game.MoveWindow(0, 0, 1000, 700);
+        main.phases.clear();
+    }
+    void TearDown() override
+    {
+        game.DestroyWindow();
+        PaneTest::TearDown();
+    }
+    RECT BrowserRect() { return WindowRect(browser->Window()); }
+    void Complete(const std::wstring& url, int frames = 0)
+    {
+        FakePage page;
+        page.url = url;
+        page.title = L"Game " + url;
+        page.frames.resize(static_cast<size_t>(frames));
+        for (auto& f : page.frames)
+            f.url = url + L"/frame";
+        CFakePageTable::Set(page);
+        BSTR bstr = ::SysAllocString(url.c_str());
+        browser->Navigate(bstr, nullptr, nullptr, nullptr, nullptr);
+        ::SysFreeString(bstr);
+        browser->CompleteNavigation();
+    }
+    // The outer rectangle in client coordinates, as the reveal fits to it.
+    POINT ExpectedFit()
+    {
+        RECT r = WindowRect(game.m_hWnd);
+        ::ScreenToClient(game.m_hWnd, reinterpret_cast<POINT*>(&r.right));
+        return { r.right, r.bottom };
+    }
+};
+
+TEST_F(GameWindow, LoadsTheLoginPageHiddenWithATinyBrowser)
+{
+    CString login, title;
+    login.LoadString(IDS_LOGIN_URL);
+    title.LoadString(IDS_WINDOW_TITLE);
+    EXPECT_EQ(browser->Record().navigations, std::vector<std::wstring>{ login.GetString() });
+    EXPECT_EQ(browser->Record().silentPuts, std::vector<bool>{ true });
+    EXPECT_TRUE(browser->Record().statusBarPuts.empty());
+    EXPECT_EQ(game.GetWindowText(), title);
+    EXPECT_EQ(reinterpret_cast<HICON>(game.SendMessage(WM_GETICON, ICON_BIG)), game.m_hIcon);
+
+    Complete(L"http://login.example/", 1);
+    RECT r = BrowserRect();
+    EXPECT_FALSE(game.IsWindowVisible());
+    EXPECT_EQ(r.right - r.left, 1);
+    EXPECT_EQ(r.bottom - r.top, 1);
+    EXPECT_FALSE(game.m_bGameShown);
+    EXPECT_TRUE(main.phases.empty());
+    EXPECT_EQ(game.GetWindowText(), L"Game http://login.example/") << "the caption follows titles while hidden";
+}
+
+TEST_F(GameWindow, FirstCompletionWhilePendingRevealsAndFits)
+{
+    game.m_bRevealPending = TRUE;
+    bool visibleWhenSent = false;
+    main.onPhase = [&](WPARAM) { visibleWhenSent = game.IsWindowVisible() != FALSE; };
+    Complete(L"http://game.example/", 2);   // a frame's completion comes first
+    main.onPhase = nullptr;
+
+    EXPECT_TRUE(game.IsWindowVisible());
+    EXPECT_FALSE(game.m_bRevealPending);
+    EXPECT_TRUE(game.m_bGameShown);
+    EXPECT_TRUE(game.GetStyle() & WS_MINIMIZEBOX);
+    EXPECT_EQ(main.phases, std::vector<WPARAM>{ 0 }) << "one reveal, later completions change nothing";
+    EXPECT_TRUE(visibleWhenSent);
+
+    POINT fit = ExpectedFit();
+    RECT r = BrowserRect();
+    POINT origin = { 0, 0 };
+    ::ClientToScreen(game.m_hWnd, &origin);
+    EXPECT_EQ(r.left, origin.x);
+    EXPECT_EQ(r.top, origin.y);
+    EXPECT_EQ(r.right - r.left, fit.x);
+    EXPECT_EQ(r.bottom - r.top, fit.y);
+    EXPECT_TRUE(::IsWindowVisible(browser->Window()));
+}
+
+TEST_F(GameWindow, SizeChangesRefitOnceShown)
+{
+    game.MoveWindow(0, 0, 800, 600);
+    EXPECT_EQ(BrowserRect().right - BrowserRect().left, 1) << "not shown yet: no fitting";
+
+    game.m_bRevealPending = TRUE;
+    Complete(L"http://game.example/");
+    for (SIZE s : { SIZE{ 900, 650 }, SIZE{ 1275, 720 } }) {
+        game.MoveWindow(10, 10, s.cx, s.cy);
+        EXPECT_EQ(BrowserRect().right - BrowserRect().left, ExpectedFit().x) << s.cx;
+        EXPECT_EQ(BrowserRect().bottom - BrowserRect().top, ExpectedFit().y) << s.cy;
+    }
+    game.ShowWindow(SW_MINIMIZE);
+    PumpMessages();
+    game.ShowWindow(SW_RESTORE);
+    PumpMessages();
+    EXPECT_EQ(BrowserRect().right - BrowserRect().left, ExpectedFit().x) << "restored: fitted again";
+}
+
+TEST_F(GameWindow, KeysEscapeDiscardedEnterPassesF5Refreshes)
+{
+    HWND page = browser->Window();
+    EXPECT_TRUE(Deliver(page, WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_FALSE(Deliver(page, WM_KEYDOWN, VK_RETURN));
+    EXPECT_TRUE(Deliver(page, WM_KEYDOWN, VK_F5));
+    EXPECT_EQ(browser->Record().refreshCalls, 1);
+    EXPECT_TRUE(::IsWindow(game.m_hWnd));
+    EXPECT_TRUE(main.phases.empty());
+}
+
+TEST_F(GameWindow, CloseAsksAndClosesTheLauncherOnYesOnly)
+{
+    game.ShowWindow(SW_SHOW);
+    struct Case { int answer; int closes; };
+    for (const Case& c : { Case{ IDNO, 0 }, Case{ IDYES, 1 } }) {
+        SeenMessageBox seen;
+        {
+            CMessageBoxAnswer answer(c.answer, &seen);
+            game.SendMessage(WM_CLOSE);
+        }
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(seen.text, L"游戏正在运行中，是否确定退出？");
+        EXPECT_EQ(seen.caption, L"提示");
+        EXPECT_EQ(seen.owner, game.m_hWnd);
+        EXPECT_TRUE(seen.hasYes && seen.hasNo && !seen.hasCancel);
+        EXPECT_EQ(main.closes, c.closes);
+        EXPECT_TRUE(game.IsWindowVisible()) << "the game window itself never closes by default";
+    }
+}
+
+TEST_F(GameWindow, TeardownUnadvisesAndReleasesEverything)
+{
+    game.m_bRevealPending = TRUE;
+    Complete(L"http://game.example/", 1);
+    game.DestroyWindow();
+    auto rec = CFakeWebBrowser::RecordOf(0);
+    ASSERT_NE(rec, nullptr);
+    EXPECT_TRUE(rec->destroyed);
+    EXPECT_EQ(FakeLiveObjectCount(), 0);
+}
+
+} // namespace
