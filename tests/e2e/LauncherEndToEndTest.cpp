@@ -1,0 +1,235 @@
+// The launcher exe itself, unmodified, run in its own process in a prefix
+// where the stand-in browser is the WebBrowser control, and watched and
+// driven from outside as a player would: loading, login, hand-over to the
+// game window, and the confirmed close.
+//
+//   launcher_e2e.exe --launcher=<exe> --pages=<page file to write>
+#include "CLauncherProcess.h"
+#include "FakeBrowserChannel.h"
+#include "LauncherWindows.h"
+#include "resource.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+
+namespace {
+
+std::wstring g_launcher;
+std::wstring g_pages;
+
+const wchar_t kGameUrl[] = L"https://game.e2e.invalid/play.html?server=7";
+const wchar_t kGameTitle[] = L"Vellmark 七区";
+const wchar_t kExitQuestion[] = L"游戏正在运行中，是否确定退出？";
+
+// Unix paths from the build tree become paths on Wine's Z: drive.
+std::wstring DosPath(std::wstring path)
+{
+    if (!path.empty() && path[0] == L'/')
+        path = L"Z:" + path;
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
+// The address the launcher opens first, from its own string table, so the
+// operator's page below is served where the launcher looks for it.
+std::wstring LoginUrlOf(const std::wstring& exe)
+{
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module)
+        return L"";
+    wchar_t url[512] = {};
+    LoadStringW(module, IDS_LOGIN_URL, url, 512);
+    FreeLibrary(module);
+    return url;
+}
+
+bool WritePages(const std::wstring& path, const std::wstring& loginUrl)
+{
+    std::wstring text = L"page\t" + loginUrl + L"\ntitle\t登录\ninput\tloginurl\t\t" + kGameUrl + L"\n" +
+                        L"page\t" + kGameUrl + L"\ntitle\t" + kGameTitle + L"\n";
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, utf8.data(), static_cast<DWORD>(bytes - 1), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == static_cast<DWORD>(bytes - 1);
+}
+
+// The launcher's windows sorted by role: the skinned main window owns all
+// the others (pop-ups, not children), the two browser windows tell
+// themselves apart by the game window's caption bar.
+struct LauncherScreen {
+    std::vector<WindowView> all;
+    WindowView main;
+    WindowView loginPane;
+    WindowView gameWindow;
+    std::vector<WindowView> images;  // buttons and loading frames
+
+    bool Complete() const { return main.hwnd && loginPane.hwnd && gameWindow.hwnd && images.size() == 10; }
+    int VisibleImages(int width, int height) const
+    {
+        int n = 0;
+        for (const WindowView& w : images)
+            n += w.visible && (width == 0 || (w.Width() == width && w.Height() == height));
+        return n;
+    }
+};
+
+LauncherScreen Look(DWORD processId)
+{
+    LauncherScreen screen;
+    screen.all = TopLevelWindows(processId);
+    for (const WindowView& w : screen.all)
+        if (!w.owner && w.className == L"#32770" && !w.hostsBrowser)
+            screen.main = w;
+    for (const WindowView& w : screen.all) {
+        if (!screen.main.hwnd || w.owner != screen.main.hwnd || w.className != L"#32770")
+            continue;
+        if (!w.hostsBrowser)
+            screen.images.push_back(w);
+        else if ((w.style & WS_CAPTION) == WS_CAPTION)
+            screen.gameWindow = w;
+        else
+            screen.loginPane = w;
+    }
+    return screen;
+}
+
+struct BoxSearch {
+    DWORD threadId;
+    HWND box;
+};
+
+BOOL CALLBACK FindQuestionBox(HWND hwnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (GetWindowThreadProcessId(hwnd, nullptr) == search->threadId && wcscmp(name, L"#32770") == 0
+        && IsWindowVisible(hwnd) && GetDlgItem(hwnd, IDYES)) {
+        search->box = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND QuestionBoxOf(DWORD threadId)
+{
+    BoxSearch search = {threadId, nullptr};
+    EnumWindows(FindQuestionBox, reinterpret_cast<LPARAM>(&search));
+    return search.box;
+}
+
+TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
+{
+    std::wstring exe = DosPath(g_launcher);
+    std::wstring loginUrl = LoginUrlOf(exe);
+    ASSERT_FALSE(loginUrl.empty()) << "no login address in " << exe;
+    std::wstring pages = DosPath(g_pages);
+    ASSERT_TRUE(WritePages(pages, loginUrl));
+    SetEnvironmentVariableW(L"FAKEBROWSER_PAGES", pages.c_str());
+
+    CLauncherProcess launcher;
+    ASSERT_TRUE(launcher.Start(exe)) << "could not start " << exe;
+
+    // Loading: the skin is on screen but fully transparent, and the only
+    // image showing is one 174 x 44 loading frame.  The stand-in completes
+    // the login page by itself, so the first look is taken as soon as the
+    // main window shows.
+    LauncherScreen first;
+    ASSERT_TRUE(WaitFor([&] {
+        first = Look(launcher.Id());
+        return first.Complete() && first.main.visible;
+    }, 15000)) << Describe(first.all);
+    EXPECT_EQ(1170, first.main.Width());
+    EXPECT_EQ(750, first.main.Height());
+    EXPECT_EQ(-73, first.main.rect.left) << "centred on the 1024 x 768 screen";
+    EXPECT_EQ(9, first.main.rect.top);
+    EXPECT_TRUE(first.main.exStyle & WS_EX_LAYERED);
+    EXPECT_EQ(0, first.main.style & WS_CAPTION) << "the skin has no frame";
+    EXPECT_FALSE(first.gameWindow.visible);
+    if (!first.loginPane.visible) {
+        EXPECT_EQ(1, first.VisibleImages(0, 0)) << Describe(first.all);
+        EXPECT_EQ(1, first.VisibleImages(174, 44)) << Describe(first.all);
+    }
+    for (const WindowView& w : first.all)
+        EXPECT_TRUE(w.hwnd == first.main.hwnd || w.owner == first.main.hwnd || !w.visible)
+            << "a visible window the skin does not own:\n" << Describe({w});
+
+    // Login: the first completed document reveals the pane and the six
+    // buttons, and stops the animation.
+    LauncherScreen login;
+    ASSERT_TRUE(WaitFor([&] {
+        login = Look(launcher.Id());
+        return login.loginPane.visible;
+    })) << Describe(login.all);
+    EXPECT_TRUE(login.main.visible);
+    EXPECT_EQ(669, login.loginPane.Width());
+    EXPECT_EQ(394, login.loginPane.Height());
+    EXPECT_GT(login.loginPane.rect.left, login.main.rect.left);
+    EXPECT_LT(login.loginPane.rect.right, login.main.rect.right);
+    EXPECT_EQ(6, login.VisibleImages(0, 0)) << Describe(login.all);
+    EXPECT_EQ(0, login.VisibleImages(174, 44)) << "the animation stops at the reveal";
+    EXPECT_FALSE(login.gameWindow.visible);
+    if (first.loginPane.visible)
+        ADD_FAILURE() << "the login page completed before the loading phase could be seen";
+
+    // Hand-over: the page asks for a new window; the launcher takes the
+    // game address from "loginurl", hides the skin and reveals the game
+    // window once its page has completed.
+    HWND loginControl = BrowserControlOf(login.loginPane.hwnd);
+    ASSERT_TRUE(loginControl);
+    ASSERT_TRUE(PostMessageW(loginControl, FakeChannelNewWindow(), 0, 0));
+    LauncherScreen game;
+    ASSERT_TRUE(WaitFor([&] {
+        game = Look(launcher.Id());
+        return game.gameWindow.visible;
+    })) << Describe(game.all);
+    ASSERT_TRUE(WaitFor([&] { return ViewOf(game.gameWindow.hwnd).caption == kGameTitle; }))
+        << "caption: " << ViewOf(game.gameWindow.hwnd).caption;
+    game = Look(launcher.Id());
+    EXPECT_FALSE(game.main.visible);
+    EXPECT_FALSE(game.loginPane.visible);
+    EXPECT_EQ(0, game.VisibleImages(0, 0)) << Describe(game.all);
+    EXPECT_EQ(game.main.hwnd, game.gameWindow.owner);
+    EXPECT_TRUE(game.gameWindow.style & WS_THICKFRAME) << "the game window is resizable";
+    EXPECT_EQ(1, std::count_if(game.all.begin(), game.all.end(), [](const WindowView& w) { return w.visible; }))
+        << Describe(game.all);
+
+    // Close: the game window asks first; Yes ends the launcher cleanly.
+    ASSERT_TRUE(PostMessageW(game.gameWindow.hwnd, WM_CLOSE, 0, 0));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = QuestionBoxOf(launcher.ThreadId())) != nullptr; }))
+        << Describe(TopLevelWindows(launcher.Id()));
+    EXPECT_EQ(kExitQuestion, MessageTextOf(box));
+    EXPECT_EQ(game.gameWindow.hwnd, GetWindow(box, GW_OWNER));
+    EXPECT_FALSE(launcher.WaitForExit(300)) << "nothing ends before the answer";
+    ASSERT_TRUE(PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES))));
+    ASSERT_TRUE(launcher.WaitForExit(10000)) << Describe(TopLevelWindows(launcher.Id()));
+    EXPECT_EQ(0u, launcher.ExitCode());
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        std::wstring arg = argv[i];
+        if (arg.rfind(L"--launcher=", 0) == 0)
+            g_launcher = arg.substr(11);
+        else if (arg.rfind(L"--pages=", 0) == 0)
+            g_pages = arg.substr(8);
+    }
+    if (g_launcher.empty() || g_pages.empty()) {
+        fwprintf(stderr, L"usage: launcher_e2e --launcher=EXE --pages=FILE\n");
+        return 2;
+    }
+    return RUN_ALL_TESTS();
+}

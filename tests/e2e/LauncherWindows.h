@@ -1,0 +1,34 @@
+// Reading another process's windows from outside: what the player would see
+// of the launcher, as plain values that a test can compare and print.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct WindowView {
+    HWND hwnd = nullptr;
+    std::wstring className;
+    std::wstring caption;
+    RECT rect = {};
+    LONG style = 0;
+    LONG exStyle = 0;
+    bool visible = false;
+    HWND owner = nullptr;
+    bool hostsBrowser = false;  // has a stand-in browser control among its children
+
+    int Width() const { return rect.right - rect.left; }
+    int Height() const { return rect.bottom - rect.top; }
+};
+
+// The process's top-level windows, in z-order.
+std::vector<WindowView> TopLevelWindows(DWORD processId);
+WindowView ViewOf(HWND hwnd);
+// The stand-in browser control inside hwnd, or null.
+HWND BrowserControlOf(HWND hwnd);
+// The longest static text of a dialog: a message box's message.
+std::wstring MessageTextOf(HWND box);
+// Polls every 20 ms until done() holds or timeoutMs passes.
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+// One line per window, for failure messages.
+std::wstring Describe(const std::vector<WindowView>& windows);
