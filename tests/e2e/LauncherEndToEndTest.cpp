@@ -103,31 +103,6 @@ LauncherScreen Look(DWORD processId)
     return screen;
 }
 
-struct BoxSearch {
-    DWORD threadId;
-    HWND box;
-};
-
-BOOL CALLBACK FindQuestionBox(HWND hwnd, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    wchar_t name[16] = {};
-    GetClassNameW(hwnd, name, 16);
-    if (GetWindowThreadProcessId(hwnd, nullptr) == search->threadId && wcscmp(name, L"#32770") == 0
-        && IsWindowVisible(hwnd) && GetDlgItem(hwnd, IDYES)) {
-        search->box = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND QuestionBoxOf(DWORD threadId)
-{
-    BoxSearch search = {threadId, nullptr};
-    EnumWindows(FindQuestionBox, reinterpret_cast<LPARAM>(&search));
-    return search.box;
-}
-
 TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
 {
     std::wstring exe = DosPath(g_launcher);

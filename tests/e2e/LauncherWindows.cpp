@@ -55,6 +55,24 @@ BOOL CALLBACK FindLongestStatic(HWND hwnd, LPARAM lParam)
     return TRUE;
 }
 
+struct BoxSearch {
+    DWORD threadId;
+    HWND box;
+};
+
+BOOL CALLBACK FindQuestionBox(HWND hwnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (GetWindowThreadProcessId(hwnd, nullptr) == search->threadId && wcscmp(name, L"#32770") == 0
+        && IsWindowVisible(hwnd) && GetDlgItem(hwnd, IDYES)) {
+        search->box = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 WindowView ViewOf(HWND hwnd)
@@ -127,3 +145,11 @@ std::wstring Describe(const std::vector<WindowView>& windows)
     }
     return text;
 }
+
+HWND QuestionBoxOf(DWORD threadId)
+{
+    BoxSearch search = {threadId, nullptr};
+    EnumWindows(FindQuestionBox, reinterpret_cast<LPARAM>(&search));
+    return search.box;
+}
+

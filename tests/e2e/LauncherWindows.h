@@ -26,6 +26,8 @@ std::vector<WindowView> TopLevelWindows(DWORD processId);
 WindowView ViewOf(HWND hwnd);
 // The stand-in browser control inside hwnd, or null.
 HWND BrowserControlOf(HWND hwnd);
+// The visible message box (a #32770 with a Yes button) of a thread, or null.
+HWND QuestionBoxOf(DWORD threadId);
 // The longest static text of a dialog: a message box's message.
 std::wstring MessageTextOf(HWND box);
 // Polls every 20 ms until done() holds or timeoutMs passes.

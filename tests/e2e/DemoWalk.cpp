@@ -1,0 +1,153 @@
+// The demo's walk through a launch: starts the launcher, and at each phase
+// (loading, login, launching, playing) has the screen captured, then closes
+// the game window and answers the exit question as a player would.
+//
+//   demo_walk.exe --launcher=<exe> --screenshot=<screenshot.exe> --shots=<folder>
+//
+// The launcher's thread is held while the short phases are captured: the
+// stand-in browser completes pages within a few messages.
+#include "CHeldThread.h"
+#include "CLauncherProcess.h"
+#include "FakeBrowserChannel.h"
+#include "LauncherWindows.h"
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring Argument(int argc, wchar_t** argv, const std::wstring& name)
+{
+    std::wstring prefix = L"--" + name + L"=";
+    for (int i = 1; i < argc; ++i)
+        if (std::wstring(argv[i]).rfind(prefix, 0) == 0)
+            return std::wstring(argv[i]).substr(prefix.size());
+    return L"";
+}
+
+std::wstring DosPath(std::wstring path)
+{
+    if (!path.empty() && path[0] == L'/')
+        path = L"Z:" + path;
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
+bool RunAndWait(const std::wstring& exe, const std::wstring& argument)
+{
+    std::wstring line = L"\"" + exe + L"\" \"" + argument + L"\"";
+    std::vector<wchar_t> commandLine(line.begin(), line.end());
+    commandLine.push_back(L'\0');
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+        return false;
+    WaitForSingleObject(info.hProcess, 20000);
+    DWORD code = 1;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return code == 0;
+}
+
+// The launcher's windows by role, as the end-to-end test sorts them.
+struct Roles {
+    WindowView main;
+    WindowView loginPane;
+    WindowView gameWindow;
+    int visibleImages = 0;
+};
+
+Roles Look(DWORD processId)
+{
+    Roles roles;
+    std::vector<WindowView> all = TopLevelWindows(processId);
+    for (const WindowView& w : all)
+        if (!w.owner && w.className == L"#32770" && !w.hostsBrowser)
+            roles.main = w;
+    for (const WindowView& w : all) {
+        if (!roles.main.hwnd || w.owner != roles.main.hwnd)
+            continue;
+        if (!w.hostsBrowser)
+            roles.visibleImages += w.visible;
+        else if ((w.style & WS_CAPTION) == WS_CAPTION)
+            roles.gameWindow = w;
+        else
+            roles.loginPane = w;
+    }
+    return roles;
+}
+
+int Fail(const wchar_t* what)
+{
+    fwprintf(stderr, L"demo: %ls\n", what);
+    return 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    std::wstring exe = DosPath(Argument(argc, argv, L"launcher"));
+    std::wstring screenshot = DosPath(Argument(argc, argv, L"screenshot"));
+    std::wstring shots = DosPath(Argument(argc, argv, L"shots"));
+    if (exe.empty() || screenshot.empty() || shots.empty())
+        return Fail(L"usage: demo_walk --launcher=EXE --screenshot=EXE --shots=FOLDER");
+    auto shot = [&](const wchar_t* name) {
+        std::wstring path = shots + L"\\" + name + L".png";
+        bool ok = RunAndWait(screenshot, path);
+        wprintf(L"  %ls %ls\n", name, ok ? L"captured" : L"NOT captured");
+        fflush(stdout);
+    };
+
+    CLauncherProcess launcher;
+    if (!launcher.Start(exe))
+        return Fail(L"the launcher did not start");
+    Roles roles;
+    {
+        CHeldThread ui(launcher.ThreadId());
+        if (!ui.Valid() || !WaitForEachMoment(ui, [&] {
+                roles = Look(launcher.Id());
+                return roles.main.visible && roles.visibleImages > 0;
+            }, 15000))
+            return Fail(L"no loading animation");
+        shot(L"1-loading");
+    }
+    if (!WaitFor([&] {
+            roles = Look(launcher.Id());
+            return roles.loginPane.visible && roles.visibleImages == 6;
+        }))
+        return Fail(L"the login pane did not show");
+    Sleep(500);
+    shot(L"2-login");
+
+    // The player has logged in: the page asks for a new window.
+    PostMessageW(BrowserControlOf(roles.loginPane.hwnd), FakeChannelNewWindow(), 0, 0);
+    {
+        CHeldThread ui(launcher.ThreadId());
+        if (!ui.Valid() || !WaitForEachMoment(ui, [&] {
+                roles = Look(launcher.Id());
+                return !roles.main.visible && roles.visibleImages > 0;
+            }, 15000))
+            return Fail(L"no hand-over to the game window");
+        shot(L"3-launching");
+    }
+    if (!WaitFor([&] { return Look(launcher.Id()).gameWindow.visible; }))
+        return Fail(L"the game window did not show");
+    Sleep(500);
+    roles = Look(launcher.Id());
+    shot(L"4-playing");
+
+    PostMessageW(roles.gameWindow.hwnd, WM_CLOSE, 0, 0);
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = QuestionBoxOf(launcher.ThreadId())) != nullptr; }))
+        return Fail(L"no exit question");
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES)));
+    if (!launcher.WaitForExit(10000))
+        return Fail(L"the launcher did not end");
+    return static_cast<int>(launcher.ExitCode());
+}
