@@ -2,6 +2,7 @@
 #include "CWinApp.h"
 #include "OccManager.h"
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -206,11 +207,50 @@ void CWnd::HandleMinimizeRestore(WPARAM sizeType)
     }
 }
 
+namespace {
+
+// The framework's own timer on a window; never reaches message maps.
+constexpr UINT_PTR kKeepOwnedTimer = 0xEF01;
+
+// Raises hWnd to the top without activating it or moving its owner.
+void RaiseOwned(HWND hWnd)
+{
+    ::SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+} // namespace
+
+void CWnd::KeepOwnedPopupsAbove()
+{
+    // Owned pop-ups always stand above their owner on Windows.  Wine can
+    // leave them behind a raised owner, and restacks the owner a moment
+    // after telling it about the move, so this runs shortly after each
+    // change: visible pop-ups found below their owner go back above it.  Where the system keeps the rule itself there is
+    // nothing below to move.
+    std::vector<HWND> below;
+    for (HWND h = ::GetWindow(m_hWnd, GW_HWNDNEXT); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        if (::GetWindow(h, GW_OWNER) == m_hWnd && ::IsWindowVisible(h))
+            below.push_back(h);
+    }
+    // Bottom first, so each lands above the ones before and the pop-ups keep
+    // their order; the owner was the one raised, so the top is its place.
+    for (auto it = below.rbegin(); it != below.rend(); ++it)
+        RaiseOwned(*it);
+}
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (!pWnd)
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
+
+    if (message == WM_TIMER && wParam == kKeepOwnedTimer) {
+        ::KillTimer(hWnd, kKeepOwnedTimer);
+        pWnd->KeepOwnedPopupsAbove();
+        return 0;
+    }
+    if (message == WM_WINDOWPOSCHANGED && !::GetWindow(hWnd, GW_OWNER) && ::IsWindowVisible(hWnd))
+        ::SetTimer(hWnd, kKeepOwnedTimer, 100, nullptr);
 
     MSG saved = t_lastSent;
     t_lastSent.hwnd = hWnd;

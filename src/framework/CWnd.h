@@ -104,6 +104,7 @@ protected:
 private:
     void OnNcDestroyed();
     void HandleMinimizeRestore(WPARAM sizeType);
+    void KeepOwnedPopupsAbove();
 };
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -74,6 +74,19 @@ TEST_F(LaunchPhases, EveryLoginCompletionRevealsAndFollows)
     EXPECT_EQ(GameNavigations().back(), kLogin2);
 }
 
+TEST_F(LaunchPhases, PopupsStayAboveTheRaisedMainWindow)
+{
+    // The reveal raises the main window; its pane and buttons stay in front.
+    LoginCompletes(loginUrl.GetString());
+    PumpFor(400);
+    int above = 0;
+    for (HWND h = ::GetWindow(dlg.m_hWnd, GW_HWNDPREV); h; h = ::GetWindow(h, GW_HWNDPREV)) {
+        if (::GetWindow(h, GW_OWNER) == dlg.m_hWnd && ::IsWindowVisible(h))
+            ++above;
+    }
+    EXPECT_EQ(above, 7) << "the pane and the six buttons";
+}
+
 TEST_F(LaunchPhases, HandOverHidesEverythingButTheAnimation)
 {
     ToLogin();
