@@ -6,7 +6,6 @@
 //
 // The launcher's thread is held while the short phases are captured: the
 // stand-in browser completes pages within a few messages.
-#include "CHeldThread.h"
 #include "CLauncherProcess.h"
 #include "FakeBrowserChannel.h"
 #include "LauncherWindows.h"
@@ -104,19 +103,24 @@ int wmain(int argc, wchar_t** argv)
         fflush(stdout);
     };
 
+    // Pages complete only when this walk says so, so each phase lasts for
+    // its screenshot.
+    SetEnvironmentVariableW(L"FAKEBROWSER_MANUAL", L"1");
     CLauncherProcess launcher;
     if (!launcher.Start(exe))
         return Fail(L"the launcher did not start");
     Roles roles;
-    {
-        CHeldThread ui(launcher.ThreadId());
-        if (!ui.Valid() || !WaitForEachMoment(ui, [&] {
-                roles = Look(launcher.Id());
-                return roles.main.visible && roles.visibleImages > 0;
-            }, 15000))
-            return Fail(L"no loading animation");
-        shot(L"1-loading");
-    }
+    if (!WaitFor([&] {
+            roles = Look(launcher.Id());
+            return roles.main.visible && roles.visibleImages > 0 && roles.loginPane.hwnd &&
+                   BrowserControlOf(roles.loginPane.hwnd);
+        }, 15000))
+        return Fail(L"no loading animation");
+    Sleep(1500);
+    shot(L"1-loading");
+
+    // The login page finishes loading.
+    PostMessageW(BrowserControlOf(roles.loginPane.hwnd), FakeChannelCompleteNavigation(), 0, 0);
     if (!WaitFor([&] {
             roles = Look(launcher.Id());
             return roles.loginPane.visible && roles.visibleImages == 6;
@@ -127,15 +131,16 @@ int wmain(int argc, wchar_t** argv)
 
     // The player has logged in: the page asks for a new window.
     PostMessageW(BrowserControlOf(roles.loginPane.hwnd), FakeChannelNewWindow(), 0, 0);
-    {
-        CHeldThread ui(launcher.ThreadId());
-        if (!ui.Valid() || !WaitForEachMoment(ui, [&] {
-                roles = Look(launcher.Id());
-                return !roles.main.visible && roles.visibleImages > 0;
-            }, 15000))
-            return Fail(L"no hand-over to the game window");
-        shot(L"3-launching");
-    }
+    if (!WaitFor([&] {
+            roles = Look(launcher.Id());
+            return !roles.main.visible && roles.visibleImages > 0;
+        }))
+        return Fail(L"no hand-over to the game window");
+    Sleep(1500);
+    shot(L"3-launching");
+
+    // The game page finishes loading in the hidden game window.
+    PostMessageW(BrowserControlOf(roles.gameWindow.hwnd), FakeChannelCompleteNavigation(), 0, 0);
     if (!WaitFor([&] { return Look(launcher.Id()).gameWindow.visible; }))
         return Fail(L"the game window did not show");
     Sleep(500);

@@ -23,7 +23,11 @@ IClassFactory2* Factory()
         DWORD length = GetEnvironmentVariableW(L"FAKEBROWSER_PAGES", path, MAX_PATH);
         if (length > 0 && length < MAX_PATH)
             CFakePageFile::Load(path);
-        CFakeWebBrowser::Defaults().asynchronous = true;
+        // Pages complete by themselves a moment after Navigate, unless
+        // FAKEBROWSER_MANUAL is set: then only the control channel's
+        // CompleteNavigation message completes them, so a driver can hold
+        // the launcher in any phase as long as it likes.
+        CFakeWebBrowser::Defaults().asynchronous = GetEnvironmentVariableW(L"FAKEBROWSER_MANUAL", nullptr, 0) == 0;
         return CFakeClassFactory::Create();
     }();
     return factory.Get();
