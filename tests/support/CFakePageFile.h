@@ -2,8 +2,8 @@
 // runs without a test to set pages up (the in-process server DLL, loaded by
 // the launcher itself in the demo and end-to-end runs).
 //
-// UTF-8, one statement per line, fields separated by tabs, '#' starts a
-// comment line:
+// UTF-8, one statement per line: a keyword, a space, then the rest; the
+// fields of an input line are separated by tabs.  '#' starts a comment line:
 //   page <url>                      a new top-level page
 //   frame <url>                     a frame of the current top-level page
 //   title <text>                    of the page or frame last started
