@@ -4,7 +4,6 @@
 // game window, and the confirmed close.
 //
 //   launcher_e2e.exe --launcher=<exe> --pages=<page file to write>
-#include "CHeldThread.h"
 #include "CLauncherProcess.h"
 #include "FakeBrowserChannel.h"
 #include "LauncherWindows.h"
@@ -112,23 +111,20 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     ASSERT_TRUE(WritePages(pages, loginUrl));
     SetEnvironmentVariableW(L"FAKEBROWSER_PAGES", pages.c_str());
 
+    // Pages complete only when this test tells the stand-in to, so each
+    // phase holds still while it is looked at.
+    SetEnvironmentVariableW(L"FAKEBROWSER_MANUAL", L"1");
     CLauncherProcess launcher;
     ASSERT_TRUE(launcher.Start(exe)) << "could not start " << exe;
 
     // Loading: the skin is on screen but fully transparent, and the only
-    // image showing is one 174 x 44 loading frame.  The stand-in completes
-    // the login page by itself within a few messages, so the launcher's
-    // thread is held while each look is taken and let go on for only a
-    // moment between looks, until its skin shows.
+    // image showing is one 174 x 44 loading frame.
     LauncherScreen first;
-    {
-        CHeldThread ui(launcher.ThreadId());
-        ASSERT_TRUE(ui.Valid());
-        ASSERT_TRUE(WaitForEachMoment(ui, [&] {
-            first = Look(launcher.Id());
-            return first.Complete() && first.main.visible;
-        }, 15000)) << Describe(first.all);
-    }
+    ASSERT_TRUE(WaitFor([&] {
+        first = Look(launcher.Id());
+        return first.Complete() && first.main.visible && first.VisibleImages(0, 0) > 0 &&
+               BrowserControlOf(first.loginPane.hwnd);
+    }, 15000)) << Describe(first.all);
     EXPECT_EQ(1170, first.main.Width());
     EXPECT_EQ(750, first.main.Height());
     EXPECT_EQ(-73, first.main.rect.left) << "centred on the 1024 x 768 screen";
@@ -143,8 +139,23 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
         EXPECT_TRUE(w.hwnd == first.main.hwnd || w.owner == first.main.hwnd || !w.visible)
             << "a visible window the skin does not own:\n" << Describe({w});
 
+    // The animation moves on to another frame once a second.
+    auto shownFrame = [](const LauncherScreen& screen) {
+        for (const WindowView& w : screen.images)
+            if (w.visible && w.Width() == 174 && w.Height() == 44)
+                return w.hwnd;
+        return HWND(nullptr);
+    };
+    HWND firstFrame = shownFrame(first);
+    ASSERT_TRUE(WaitFor([&] {
+        HWND now = shownFrame(Look(launcher.Id()));
+        return now && now != firstFrame;
+    }, 3000)) << "the loading frame did not change:\n" << Describe(Look(launcher.Id()).all);
+
     // Login: the first completed document reveals the pane and the six
     // buttons, and stops the animation.
+    HWND loginControl = BrowserControlOf(first.loginPane.hwnd);
+    ASSERT_TRUE(PostMessageW(loginControl, FakeChannelCompleteNavigation(), 0, 0));
     LauncherScreen login;
     ASSERT_TRUE(WaitFor([&] {
         login = Look(launcher.Id());
@@ -160,11 +171,22 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     EXPECT_FALSE(login.gameWindow.visible);
 
     // Hand-over: the page asks for a new window; the launcher takes the
-    // game address from "loginurl", hides the skin and reveals the game
-    // window once its page has completed.
-    HWND loginControl = BrowserControlOf(login.loginPane.hwnd);
-    ASSERT_TRUE(loginControl);
+    // game address from "loginurl", hides the skin and shows the loading
+    // animation alone while the hidden game window loads.
     ASSERT_TRUE(PostMessageW(loginControl, FakeChannelNewWindow(), 0, 0));
+    LauncherScreen launching;
+    ASSERT_TRUE(WaitFor([&] {
+        launching = Look(launcher.Id());
+        return !launching.main.visible && launching.VisibleImages(174, 44) == 1;
+    })) << Describe(launching.all);
+    EXPECT_FALSE(launching.loginPane.visible);
+    EXPECT_FALSE(launching.gameWindow.visible);
+    EXPECT_EQ(1, launching.VisibleImages(0, 0)) << Describe(launching.all);
+
+    // The game page completes: the game window shows with the page's title.
+    HWND gameControl = BrowserControlOf(launching.gameWindow.hwnd);
+    ASSERT_TRUE(gameControl);
+    ASSERT_TRUE(PostMessageW(gameControl, FakeChannelCompleteNavigation(), 0, 0));
     LauncherScreen game;
     ASSERT_TRUE(WaitFor([&] {
         game = Look(launcher.Id());
