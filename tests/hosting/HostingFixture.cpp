@@ -1,0 +1,55 @@
+#include "HostingFixture.h"
+#include "CWinApp.h"
+#include <ole2.h>
+
+void HostingTest::SetUp()
+{
+    m_bOle = SUCCEEDED(::OleInitialize(nullptr));
+    ASSERT_TRUE(m_bOle);
+    AfxEnableControlContainer();
+    CFakeWebBrowser::Defaults() = CFakeWebBrowser::Settings();
+    CFakeWebBrowser::ResetHistory();
+    m_pRegistration = std::make_unique<CFakeBrowserRegistration>();
+    ASSERT_EQ(S_OK, m_pRegistration->Result());
+}
+
+void HostingTest::TearDown()
+{
+    m_pRegistration.reset();
+    CFakeWebBrowser::Defaults() = CFakeWebBrowser::Settings();
+    if (m_bOle)
+        ::OleUninitialize();
+}
+
+CFakeWebBrowser* HostingTest::ControlWithId(HWND hDlg, UINT nID)
+{
+    HWND hWnd = ::GetDlgItem(hDlg, static_cast<int>(nID));
+    for (CFakeWebBrowser* p : CFakeWebBrowser::Instances()) {
+        if (hWnd && p->Window() == hWnd)
+            return p;
+    }
+    return nullptr;
+}
+
+RECT HostingTest::Mapped(HWND hDlg, RECT rcDlgUnits)
+{
+    ::MapDialogRect(hDlg, &rcDlgUnits);
+    return rcDlgUnits;
+}
+
+RECT HostingTest::InParent(HWND hWnd)
+{
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+::testing::AssertionResult RectEq(const RECT& e, const RECT& a)
+{
+    if (::EqualRect(&e, &a))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "expected (" << e.left << "," << e.top << ")-(" << e.right << ","
+                                         << e.bottom << "), got (" << a.left << "," << a.top << ")-(" << a.right
+                                         << "," << a.bottom << ")";
+}
