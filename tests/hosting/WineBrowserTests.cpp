@@ -1,0 +1,140 @@
+// The container against a peer nobody here wrote: Wine's own WebBrowser
+// control, hosted from the same template as the stand-in.  Wine's HTML
+// engine is switched off in the test prefix, so no page ever renders; what
+// is checked is the hosting itself: creation, activation, the window's
+// place, dispatch calls both ways, a second event connection, and a
+// teardown that leaves the control with no reference from the container.
+#include "CHostDialog.h"
+#include "COleControlSite.h"
+#include "CWinApp.h"
+#include "DispatchTypes.h"
+#include "HostingFixture.h"
+#include "OccCallLog.h"
+#include "Pump.h"
+#include <gtest/gtest.h>
+#include <cstdio>
+
+namespace {
+
+// {34A715A0-6587-11D0-924A-0020AFC7AC4D}: the browser's event interface.
+const IID kBrowserEvents = {0x34A715A0, 0x6587, 0x11D0, {0x92, 0x4A, 0x00, 0x20, 0xAF, 0xC7, 0xAC, 0x4D}};
+
+const BYTE kBool[] = VTS_BOOL;
+const BYTE kNavigate[] = VTS_BSTR VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT;
+
+// A second listener on the browser's events, owned by the test.
+class CCountingSink : public IDispatch {
+public:
+    int m_nEvents = 0;
+    LONG m_cRef = 0;
+
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (!ppv)
+            return E_POINTER;
+        *ppv = nullptr;
+        if (riid != IID_IUnknown && riid != IID_IDispatch && riid != kBrowserEvents)
+            return E_NOINTERFACE;
+        *ppv = this;
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++m_cRef); }
+    STDMETHODIMP_(ULONG) Release() override { return static_cast<ULONG>(--m_cRef); }
+    STDMETHODIMP GetTypeInfoCount(UINT* p) override { return p ? (*p = 0, S_OK) : E_POINTER; }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
+    {
+        ++m_nEvents;
+        return S_OK;
+    }
+};
+
+class WineBrowser : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_bOle = SUCCEEDED(::OleInitialize(nullptr));
+        ASSERT_TRUE(m_bOle);
+        AfxEnableControlContainer();
+    }
+    void TearDown() override
+    {
+        if (m_bOle)
+            ::OleUninitialize();
+    }
+    bool m_bOle = false;
+};
+
+TEST_F(WineBrowser, IsHostedDrivenAndTornDownCleanly)
+{
+    const LONG sites = COleControlSite::GetLiveCount();
+    OccCallLog log;
+    CHostDialog dlg(IDD_HOST_ONE);
+    ASSERT_TRUE(dlg.Create(IDD_HOST_ONE));
+
+    // Created and in place, in a window of the item's id and rectangle.
+    IUnknown* pUnk = dlg.m_wndBrowser.GetControlUnknown();
+    ASSERT_NE(pUnk, nullptr) << "Wine's WebBrowser was not created:\n" << log.Text();
+    EXPECT_TRUE(dlg.m_bSiteAtInit);
+    HWND hCtrl = ::GetDlgItem(dlg.m_hWnd, IDC_HOST_BROWSER);
+    ASSERT_NE(hCtrl, nullptr) << log.Text();
+    EXPECT_EQ(hCtrl, dlg.m_wndBrowser.m_hWnd);
+    EXPECT_EQ(dlg.m_hWnd, ::GetParent(hCtrl));
+    RECT rcItem = {7, 20, 157, 100};
+    ::MapDialogRect(dlg.m_hWnd, &rcItem);
+    RECT rcCtrl = {};
+    ::GetWindowRect(hCtrl, &rcCtrl);
+    ::MapWindowPoints(nullptr, dlg.m_hWnd, reinterpret_cast<POINT*>(&rcCtrl), 2);
+    EXPECT_TRUE(RectEq(rcItem, rcCtrl));
+    EXPECT_GE(log.Find(L"IOleInPlaceSite::OnInPlaceActivate -> S_OK"), 0) << log.Text();
+    EXPECT_GE(log.Find(L"IOleInPlaceSite::GetWindowContext -> S_OK"), 0) << log.Text();
+
+    // Dispatch calls through the wrapper, with values coming back.
+    dlg.m_wndBrowser.InvokeHelper(551, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, kBool, TRUE);
+    BOOL bSilent = FALSE;
+    dlg.m_wndBrowser.InvokeHelper(551, DISPATCH_PROPERTYGET, VT_BOOL, &bSilent, nullptr);
+    EXPECT_TRUE(bSilent) << "Silent reads back what was put";
+    dlg.m_wndBrowser.InvokeHelper(403, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, kBool, FALSE);
+    BOOL bStatusBar = TRUE;
+    dlg.m_wndBrowser.InvokeHelper(403, DISPATCH_PROPERTYGET, VT_BOOL, &bStatusBar, nullptr);
+    EXPECT_FALSE(bStatusBar);
+
+    // A second listener on the control's events, next to the site's own.
+    CCountingSink sink;
+    IConnectionPointContainer* pContainer = nullptr;
+    ASSERT_EQ(S_OK, pUnk->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&pContainer)));
+    IConnectionPoint* pPoint = nullptr;
+    ASSERT_EQ(S_OK, pContainer->FindConnectionPoint(kBrowserEvents, &pPoint));
+    DWORD dwCookie = 0;
+    EXPECT_EQ(S_OK, pPoint->Advise(&sink, &dwCookie));
+    EXPECT_NE(0u, dwCookie);
+
+    VARIANT empty;
+    ::VariantInit(&empty);
+    dlg.m_wndBrowser.InvokeHelper(104, DISPATCH_METHOD, VT_EMPTY, nullptr, kNavigate, L"about:blank", &empty,
+                                  &empty, &empty, &empty);
+    PumpFor(500);
+    CString location;
+    dlg.m_wndBrowser.InvokeHelper(211, DISPATCH_PROPERTYGET, VT_BSTR, &location, nullptr);
+    std::printf("Wine's WebBrowser: LocationURL after Navigate(about:blank) is \"%ls\"; "
+                "the second sink saw %d events\n",
+                static_cast<LPCWSTR>(location), sink.m_nEvents);
+
+    EXPECT_EQ(S_OK, pPoint->Unadvise(dwCookie));
+    EXPECT_EQ(0, sink.m_cRef) << "the control let go of the second sink";
+    pPoint->Release();
+    pContainer->Release();
+
+    // Teardown: with the test's own reference the only one left, the
+    // container holds none, and the control let go of the site.
+    pUnk->AddRef();
+    dlg.DestroyWindow();
+    EXPECT_EQ(sites, COleControlSite::GetLiveCount()) << "the control still holds its site";
+    EXPECT_EQ(0u, pUnk->Release()) << "the container still holds the control";
+
+    std::printf("What Wine's WebBrowser asked of its site:\n%s", log.Text().c_str());
+}
+
+} // namespace
