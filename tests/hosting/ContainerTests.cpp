@@ -47,7 +47,7 @@ TEST_F(Container, TemplateItemBecomesALiveControlWithItsIdStyleAndPlace)
     EXPECT_EQ(dlg.m_hWnd, ::GetParent(hCtrl));
     EXPECT_TRUE(GetWindowLongW(hCtrl, GWL_STYLE) & WS_CHILD);
     EXPECT_TRUE(GetWindowLongW(hCtrl, GWL_STYLE) & WS_TABSTOP) << "the item's style is applied";
-    EXPECT_FALSE(::IsWindowVisible(hCtrl)) << "the item is NOT WS_VISIBLE";
+    EXPECT_TRUE(GetWindowLongW(hCtrl, GWL_STYLE) & WS_VISIBLE) << "shown whenever its dialog is";
     EXPECT_TRUE(RectEq(Mapped(dlg.m_hWnd, RECT{7, 20, 157, 100}), InParent(hCtrl)));
     EXPECT_TRUE(fake->InPlaceActive());
     // The dialog manager still made the template's ordinary items.
