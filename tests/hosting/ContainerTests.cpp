@@ -55,7 +55,10 @@ TEST_F(Container, TemplateItemBecomesALiveControlWithItsIdStyleAndPlace)
     EXPECT_NE(::GetDlgItem(dlg.m_hWnd, IDC_HOST_BUTTON), nullptr);
     // DDX_Control attached the wrapper to the control's window and site.
     EXPECT_EQ(hCtrl, dlg.m_wndBrowser.m_hWnd);
-    EXPECT_EQ(IdentityOf(dlg.m_wndBrowser.GetControlUnknown()), IdentityOf(static_cast<IWebBrowser2*>(fake)));
+    const LONG refs = fake->RefCount();
+    IUnknown* pUnk = dlg.m_wndBrowser.GetControlUnknown();
+    EXPECT_EQ(refs, fake->RefCount()) << "GetControlUnknown adds no reference";
+    EXPECT_EQ(IdentityOf(pUnk), IdentityOf(static_cast<IWebBrowser2*>(fake)));
 
     // The control asked for user mode and was told it is on.
     const FakeBrowserRecord& rec = fake->Record();
