@@ -1,16 +1,3 @@
-# Cross toolchain: 32-bit Windows executables from Debian's MinGW-w64.
-# The posix thread model gives std::mutex, which GoogleTest needs; with
-# -static its runtime is linked in, so executables import system DLLs only.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  i686-w64-mingw32-windres)
-# The resource script is UTF-8.
-set(CMAKE_RC_FLAGS_INIT "-c 65001")
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# 32-bit Windows executables: the shipped launcher.
+set(LAUNCHER_MINGW_ARCH i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

@@ -2,29 +2,12 @@
 // unadvising, moving from one browser to another, installing itself in
 // every document of a page, and giving every reference back.
 #include "browser/CWebUIController.h"
-#include "FakeBrowser.h"
-#include "TestApp.h"
-#include <gtest/gtest.h>
+#include "StandInTest.h"
 
 namespace {
 
-class ControllerBrowser : public testing::Test {
+class ControllerBrowser : public StandInTest {
 protected:
-    COleScope ole;
-    CFakeBrowserRegistration registration;
-
-    void SetUp() override
-    {
-        ASSERT_EQ(registration.Result(), S_OK);
-        CFakeWebBrowser::ResetHistory();
-        CFakePageTable::Clear();
-    }
-    void TearDown() override
-    {
-        CFakePageTable::Clear();
-        EXPECT_EQ(FakeLiveObjectCount(), 0) << "every stand-in object was released";
-    }
-
     // A new stand-in control, as IWebBrowser2 and as the stand-in itself.
     static ComPtr<IWebBrowser2> NewBrowser(CFakeWebBrowser** ppFake)
     {

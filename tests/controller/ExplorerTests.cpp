@@ -5,10 +5,8 @@
 #include "CDialog.h"
 #include "CWinApp.h"
 #include "DDX.h"
-#include "FakeBrowser.h"
-#include "TestApp.h"
+#include "StandInTest.h"
 #include "resource.h"
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -22,23 +20,9 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_LOGIN_BROWSER, m_wndBrowser); }
 };
 
-class Explorer : public testing::Test {
+class Explorer : public StandInTest {
 protected:
-    COleScope ole;
-    CFakeBrowserRegistration registration;
-
     static void SetUpTestSuite() { AfxEnableControlContainer(); }
-    void SetUp() override
-    {
-        ASSERT_EQ(registration.Result(), S_OK);
-        CFakeWebBrowser::ResetHistory();
-        CFakePageTable::Clear();
-    }
-    void TearDown() override
-    {
-        CFakePageTable::Clear();
-        EXPECT_EQ(FakeLiveObjectCount(), 0) << "the container released the control";
-    }
 };
 
 TEST_F(Explorer, MembersReachTheHostedControl)

@@ -45,3 +45,13 @@ DWORD CLauncherProcess::ExitCode() const
         GetExitCodeProcess(m_process, &code);
     return code;
 }
+
+std::wstring DosPath(std::wstring path)
+{
+    if (!path.empty() && path[0] == L'/')
+        path = L"Z:" + path;
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}

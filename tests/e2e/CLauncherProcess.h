@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <string>
 
+// A Unix path from the build tree as a path on Wine's Z: drive.
+std::wstring DosPath(std::wstring path);
+
 class CLauncherProcess {
 public:
     CLauncherProcess() = default;

@@ -24,16 +24,6 @@ std::wstring Argument(int argc, wchar_t** argv, const std::wstring& name)
     return L"";
 }
 
-std::wstring DosPath(std::wstring path)
-{
-    if (!path.empty() && path[0] == L'/')
-        path = L"Z:" + path;
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
-
 bool RunAndWait(const std::wstring& exe, const std::wstring& argument)
 {
     std::wstring line = L"\"" + exe + L"\" \"" + argument + L"\"";
@@ -51,34 +41,6 @@ bool RunAndWait(const std::wstring& exe, const std::wstring& argument)
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return code == 0;
-}
-
-// The launcher's windows by role, as the end-to-end test sorts them.
-struct Roles {
-    WindowView main;
-    WindowView loginPane;
-    WindowView gameWindow;
-    int visibleImages = 0;
-};
-
-Roles Look(DWORD processId)
-{
-    Roles roles;
-    std::vector<WindowView> all = TopLevelWindows(processId);
-    for (const WindowView& w : all)
-        if (!w.owner && w.className == L"#32770" && !w.hostsBrowser)
-            roles.main = w;
-    for (const WindowView& w : all) {
-        if (!roles.main.hwnd || w.owner != roles.main.hwnd)
-            continue;
-        if (!w.hostsBrowser)
-            roles.visibleImages += w.visible;
-        else if ((w.style & WS_CAPTION) == WS_CAPTION)
-            roles.gameWindow = w;
-        else
-            roles.loginPane = w;
-    }
-    return roles;
 }
 
 int Fail(const wchar_t* what)
@@ -109,10 +71,10 @@ int wmain(int argc, wchar_t** argv)
     CLauncherProcess launcher;
     if (!launcher.Start(exe))
         return Fail(L"the launcher did not start");
-    Roles roles;
+    LauncherScreen roles;
     if (!WaitFor([&] {
             roles = Look(launcher.Id());
-            return roles.main.visible && roles.visibleImages > 0 && roles.loginPane.hwnd &&
+            return roles.main.visible && roles.VisibleImages(0, 0) > 0 && roles.loginPane.hwnd &&
                    BrowserControlOf(roles.loginPane.hwnd);
         }, 15000))
         return Fail(L"no loading animation");
@@ -123,7 +85,7 @@ int wmain(int argc, wchar_t** argv)
     PostMessageW(BrowserControlOf(roles.loginPane.hwnd), FakeChannelCompleteNavigation(), 0, 0);
     if (!WaitFor([&] {
             roles = Look(launcher.Id());
-            return roles.loginPane.visible && roles.visibleImages == 6;
+            return roles.loginPane.visible && roles.VisibleImages(0, 0) == 6;
         }))
         return Fail(L"the login pane did not show");
     Sleep(500);
@@ -133,7 +95,7 @@ int wmain(int argc, wchar_t** argv)
     PostMessageW(BrowserControlOf(roles.loginPane.hwnd), FakeChannelNewWindow(), 0, 0);
     if (!WaitFor([&] {
             roles = Look(launcher.Id());
-            return !roles.main.visible && roles.visibleImages > 0;
+            return !roles.main.visible && roles.VisibleImages(0, 0) > 0;
         }))
         return Fail(L"no hand-over to the game window");
     Sleep(1500);

@@ -20,16 +20,6 @@ const wchar_t kGameUrl[] = L"https://game.e2e.invalid/play.html?server=7";
 const wchar_t kGameTitle[] = L"Vellmark 七区";
 const wchar_t kExitQuestion[] = L"游戏正在运行中，是否确定退出？";
 
-// Unix paths from the build tree become paths on Wine's Z: drive.
-std::wstring DosPath(std::wstring path)
-{
-    if (!path.empty() && path[0] == L'/')
-        path = L"Z:" + path;
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
 
 // The address the launcher opens first, from its own string table, so the
 // operator's page below is served where the launcher looks for it.
@@ -60,46 +50,6 @@ bool WritePages(const std::wstring& path, const std::wstring& loginUrl)
     BOOL ok = WriteFile(file, utf8.data(), static_cast<DWORD>(bytes - 1), &written, nullptr);
     CloseHandle(file);
     return ok && written == static_cast<DWORD>(bytes - 1);
-}
-
-// The launcher's windows sorted by role: the skinned main window owns all
-// the others (pop-ups, not children), the two browser windows tell
-// themselves apart by the game window's caption bar.
-struct LauncherScreen {
-    std::vector<WindowView> all;
-    WindowView main;
-    WindowView loginPane;
-    WindowView gameWindow;
-    std::vector<WindowView> images;  // buttons and loading frames
-
-    bool Complete() const { return main.hwnd && loginPane.hwnd && gameWindow.hwnd && images.size() == 10; }
-    int VisibleImages(int width, int height) const
-    {
-        int n = 0;
-        for (const WindowView& w : images)
-            n += w.visible && (width == 0 || (w.Width() == width && w.Height() == height));
-        return n;
-    }
-};
-
-LauncherScreen Look(DWORD processId)
-{
-    LauncherScreen screen;
-    screen.all = TopLevelWindows(processId);
-    for (const WindowView& w : screen.all)
-        if (!w.owner && w.className == L"#32770" && !w.hostsBrowser)
-            screen.main = w;
-    for (const WindowView& w : screen.all) {
-        if (!screen.main.hwnd || w.owner != screen.main.hwnd || w.className != L"#32770")
-            continue;
-        if (!w.hostsBrowser)
-            screen.images.push_back(w);
-        else if ((w.style & WS_CAPTION) == WS_CAPTION)
-            screen.gameWindow = w;
-        else
-            screen.loginPane = w;
-    }
-    return screen;
 }
 
 TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)

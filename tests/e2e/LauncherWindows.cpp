@@ -153,3 +153,22 @@ HWND QuestionBoxOf(DWORD threadId)
     return search.box;
 }
 
+LauncherScreen Look(DWORD processId)
+{
+    LauncherScreen screen;
+    screen.all = TopLevelWindows(processId);
+    for (const WindowView& w : screen.all)
+        if (!w.owner && w.className == L"#32770" && !w.hostsBrowser)
+            screen.main = w;
+    for (const WindowView& w : screen.all) {
+        if (!screen.main.hwnd || w.owner != screen.main.hwnd || w.className != L"#32770")
+            continue;
+        if (!w.hostsBrowser)
+            screen.images.push_back(w);
+        else if ((w.style & WS_CAPTION) == WS_CAPTION)
+            screen.gameWindow = w;
+        else
+            screen.loginPane = w;
+    }
+    return screen;
+}

@@ -34,3 +34,27 @@ std::wstring MessageTextOf(HWND box);
 bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 // One line per window, for failure messages.
 std::wstring Describe(const std::vector<WindowView>& windows);
+
+// The launcher's windows sorted by role: the skinned main window owns all
+// the others (pop-ups, not children), the two browser windows tell
+// themselves apart by the game window's caption bar.
+struct LauncherScreen {
+    std::vector<WindowView> all;
+    WindowView main;
+    WindowView loginPane;
+    WindowView gameWindow;
+    std::vector<WindowView> images;  // buttons and loading frames
+
+    bool Complete() const { return main.hwnd && loginPane.hwnd && gameWindow.hwnd && images.size() == 10; }
+    // Visible images of that size (0 x 0: of any size).
+    int VisibleImages(int width, int height) const
+    {
+        int n = 0;
+        for (const WindowView& w : images)
+            n += w.visible && (width == 0 || (w.Width() == width && w.Height() == height));
+        return n;
+    }
+};
+
+// The process's windows, sorted by role.
+LauncherScreen Look(DWORD processId);

@@ -31,13 +31,13 @@ CFakeWebBrowser* HostingTest::ControlWithId(HWND hDlg, UINT nID)
     return nullptr;
 }
 
-RECT HostingTest::Mapped(HWND hDlg, RECT rcDlgUnits)
+RECT Mapped(HWND hDlg, RECT rcDlgUnits)
 {
     ::MapDialogRect(hDlg, &rcDlgUnits);
     return rcDlgUnits;
 }
 
-RECT HostingTest::InParent(HWND hWnd)
+RECT InParent(HWND hWnd)
 {
     RECT rc = {};
     ::GetWindowRect(hWnd, &rc);

@@ -14,14 +14,14 @@ protected:
 
     // The live stand-in whose window has control id nID in hDlg, or null.
     static CFakeWebBrowser* ControlWithId(HWND hDlg, UINT nID);
-    // The dialog-unit rectangle mapped to hDlg's pixels.
-    static RECT Mapped(HWND hDlg, RECT rcDlgUnits);
-    // hWnd's rectangle in its parent's client coordinates.
-    static RECT InParent(HWND hWnd);
 
 private:
     bool m_bOle = false;
     std::unique_ptr<CFakeBrowserRegistration> m_pRegistration;
 };
 
+// The dialog-unit rectangle mapped to hDlg's pixels.
+RECT Mapped(HWND hDlg, RECT rcDlgUnits);
+// hWnd's rectangle in its parent's client coordinates.
+RECT InParent(HWND hWnd);
 ::testing::AssertionResult RectEq(const RECT& expected, const RECT& actual);

@@ -92,11 +92,6 @@ OccCallLog::~OccCallLog()
     g_lines.clear();
 }
 
-const std::vector<std::wstring>& OccCallLog::Lines() const
-{
-    return g_lines;
-}
-
 int OccCallLog::Find(const std::wstring& prefix, int from) const
 {
     for (size_t i = from < 0 ? 0 : static_cast<size_t>(from); i < g_lines.size(); ++i) {

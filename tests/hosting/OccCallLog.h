@@ -14,7 +14,6 @@ public:
     OccCallLog(const OccCallLog&) = delete;
     OccCallLog& operator=(const OccCallLog&) = delete;
 
-    const std::vector<std::wstring>& Lines() const;
     // Index of the first line starting with prefix at or after from; -1: none.
     int Find(const std::wstring& prefix, int from = 0) const;
     std::string Text() const;   // all lines, for failure messages and reports

@@ -11,6 +11,7 @@
 #include "HostingFixture.h"
 #include "OccCallLog.h"
 #include "Pump.h"
+#include "TestApp.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 
@@ -51,20 +52,11 @@ public:
     }
 };
 
+// Hosting on, and no stand-in registered: the class id reaches Wine's own.
 class WineBrowser : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_bOle = SUCCEEDED(::OleInitialize(nullptr));
-        ASSERT_TRUE(m_bOle);
-        AfxEnableControlContainer();
-    }
-    void TearDown() override
-    {
-        if (m_bOle)
-            ::OleUninitialize();
-    }
-    bool m_bOle = false;
+    COleScope ole;
+    void SetUp() override { AfxEnableControlContainer(); }
 };
 
 TEST_F(WineBrowser, IsHostedDrivenAndTornDownCleanly)
@@ -82,12 +74,7 @@ TEST_F(WineBrowser, IsHostedDrivenAndTornDownCleanly)
     ASSERT_NE(hCtrl, nullptr) << log.Text();
     EXPECT_EQ(hCtrl, dlg.m_wndBrowser.m_hWnd);
     EXPECT_EQ(dlg.m_hWnd, ::GetParent(hCtrl));
-    RECT rcItem = {7, 20, 157, 100};
-    ::MapDialogRect(dlg.m_hWnd, &rcItem);
-    RECT rcCtrl = {};
-    ::GetWindowRect(hCtrl, &rcCtrl);
-    ::MapWindowPoints(nullptr, dlg.m_hWnd, reinterpret_cast<POINT*>(&rcCtrl), 2);
-    EXPECT_TRUE(RectEq(rcItem, rcCtrl));
+    EXPECT_TRUE(RectEq(Mapped(dlg.m_hWnd, RECT{7, 20, 157, 100}), InParent(hCtrl)));
     EXPECT_GE(log.Find(L"IOleInPlaceSite::OnInPlaceActivate -> S_OK"), 0) << log.Text();
     EXPECT_GE(log.Find(L"IOleInPlaceSite::GetWindowContext -> S_OK"), 0) << log.Text();
 
