@@ -5,9 +5,15 @@
 
 namespace {
 
-// The object waiting to be attached to the next window the thread creates.
+// The object waiting to be attached to the next window the thread creates,
+// and the thread's one creation hook with the number of creations that
+// need it.  A dialog may create dialogs from inside its own creation (the
+// main window makes its pop-ups during WM_CREATE), so the hook is installed
+// by the outermost creation and removed when that one ends.
 thread_local CWnd* t_pWndInit = nullptr;
 thread_local HHOOK t_hHookCbt = nullptr;
+thread_local int t_nHookUsers = 0;
+thread_local int t_nHooksInstalled = 0;
 
 LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -17,10 +23,45 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         // WM_CREATE to a dialog procedure.
         CWnd* pWnd = t_pWndInit;
         t_pWndInit = nullptr;
-        pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        try {
+            pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        } catch (...) {
+            // Out of memory for the handle map: the window is made without
+            // its object, and the creation reports failure.
+        }
     }
     return ::CallNextHookEx(t_hHookCbt, code, wParam, lParam);
 }
+
+// One creation through the hook: installs it for the outermost creation,
+// keeps the object an outer creation is waiting to attach, and puts both
+// back when this creation ends.
+class CCreateHookScope {
+public:
+    explicit CCreateHookScope(CWnd* pWnd) : m_pOuterInit(t_pWndInit)
+    {
+        if (t_nHookUsers++ == 0) {
+            t_hHookCbt = ::SetWindowsHookExW(WH_CBT, CbtFilterHook, nullptr, ::GetCurrentThreadId());
+            if (t_hHookCbt)
+                ++t_nHooksInstalled;
+        }
+        t_pWndInit = pWnd;
+    }
+    ~CCreateHookScope()
+    {
+        t_pWndInit = m_pOuterInit;
+        if (--t_nHookUsers == 0 && t_hHookCbt) {
+            if (::UnhookWindowsHookEx(t_hHookCbt))
+                --t_nHooksInstalled;
+            t_hHookCbt = nullptr;
+        }
+    }
+    CCreateHookScope(const CCreateHookScope&) = delete;
+    CCreateHookScope& operator=(const CCreateHookScope&) = delete;
+
+private:
+    CWnd* m_pOuterInit;
+};
 
 const DLGTEMPLATE* LoadDialogTemplate(UINT nID)
 {
@@ -49,12 +90,11 @@ BOOL CDialog::CreateFromTemplate(HWND hWndOwner)
     if (afxOccManager)
         pTemplate = afxOccManager->PreCreateDialog(this, pTemplate);
 
-    t_pWndInit = this;
-    t_hHookCbt = ::SetWindowsHookExW(WH_CBT, CbtFilterHook, nullptr, ::GetCurrentThreadId());
-    HWND hWnd = ::CreateDialogIndirectParamW(AfxGetInstanceHandle(), pTemplate, hWndOwner, AfxDlgProc, 0);
-    ::UnhookWindowsHookEx(t_hHookCbt);
-    t_hHookCbt = nullptr;
-    t_pWndInit = nullptr;
+    HWND hWnd = nullptr;
+    {
+        CCreateHookScope hook(this);
+        hWnd = ::CreateDialogIndirectParamW(AfxGetInstanceHandle(), pTemplate, hWndOwner, AfxDlgProc, 0);
+    }
 
     if (afxOccManager)
         afxOccManager->PostCreateDialog(this);
@@ -102,9 +142,13 @@ void CDialog::RunModalLoop()
         }
         if (r < 0)
             break;
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
+        try {
+            if (!AfxPreTranslateMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        } catch (...) {
+            // A filter that failed loses its message, not the run.
         }
         // The dialog's window may be gone (destroyed by a handler).
         if (!m_hWnd)
@@ -168,9 +212,18 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
     CDialog* pDlg = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
     if (!pDlg)
         return TRUE;
-    if (afxOccManager)
-        afxOccManager->CreateDlgControls(pDlg);
-    return pDlg->OnInitDialog();
+    try {
+        if (afxOccManager)
+            afxOccManager->CreateDlgControls(pDlg);
+        return pDlg->OnInitDialog();
+    } catch (...) {
+        return TRUE;   // a dialog procedure is no place for an exception
+    }
+}
+
+int AfxGetCreateHookCount()
+{
+    return t_nHooksInstalled;
 }
 
 BOOL AfxPreTranslateMessage(MSG* pMsg)

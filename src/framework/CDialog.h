@@ -67,3 +67,7 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 // The thread's modal loop hands each message to this walk before dispatch:
 // from the target window up through parents and owners to the main window.
 BOOL AfxPreTranslateMessage(MSG* pMsg);
+
+// Window-creation hooks this thread has installed and not yet removed: 0
+// whenever no dialog is being created.
+int AfxGetCreateHookCount();

@@ -1,7 +1,7 @@
 #include "CSiteAmbients.h"
 #include "COleControlSite.h"
 #include <olectl.h>
-#include <string>
+#include <cwchar>
 
 STDMETHODIMP CSiteAmbients::QueryInterface(REFIID riid, void** ppv) { return m_site.QueryInterface(riid, ppv); }
 STDMETHODIMP_(ULONG) CSiteAmbients::AddRef() { return m_site.AddRef(); }
@@ -25,14 +25,16 @@ STDMETHODIMP CSiteAmbients::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo)
 STDMETHODIMP CSiteAmbients::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags, DISPPARAMS*,
                                    VARIANT* pVarResult, EXCEPINFO*, UINT*)
 {
-    std::wstring call = L"Ambients::Invoke(" + std::to_wstring(dispIdMember) + L")";
+    // Formatted into the stack: an answer to the control allocates nothing.
+    wchar_t call[48];
+    ::swprintf(call, sizeof(call) / sizeof(call[0]), L"Ambients::Invoke(%ld)", static_cast<long>(dispIdMember));
     if (!(wFlags & DISPATCH_PROPERTYGET) || !pVarResult)
-        return AfxOccNote(call.c_str(), DISP_E_MEMBERNOTFOUND);
+        return AfxOccNote(call, DISP_E_MEMBERNOTFOUND);
     ::VariantInit(pVarResult);
     if (dispIdMember == DISPID_AMBIENT_USERMODE) {
         pVarResult->vt = VT_BOOL;
         pVarResult->boolVal = VARIANT_TRUE;
-        return AfxOccNote(call.c_str(), S_OK);
+        return AfxOccNote(call, S_OK);
     }
-    return AfxOccNote(call.c_str(), DISP_E_MEMBERNOTFOUND);
+    return AfxOccNote(call, DISP_E_MEMBERNOTFOUND);
 }

@@ -40,7 +40,11 @@ STDMETHODIMP CSiteEventSink::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DIS
     // A handler may destroy the dialog, and with it the container's
     // reference on the site, while this call is still on the stack.
     m_site.AddRef();
-    m_site.FireEvent(dispIdMember, pDispParams);
+    try {
+        m_site.FireEvent(dispIdMember, pDispParams);
+    } catch (...) {
+        // The control called us; an exception must not unwind into it.
+    }
     m_site.Release();
     return S_OK;
 }

@@ -238,6 +238,18 @@ void CWnd::KeepOwnedPopupsAbove()
         RaiseOwned(*it);
 }
 
+LRESULT AfxProcessWndProcException(HWND hWnd, UINT message)
+{
+    // A handler that failed (out of memory, in practice) ends its message
+    // with the answer that does least harm: creation fails, and a paint
+    // is taken as done so the system does not ask again at once.
+    if (message == WM_CREATE || message == WM_NCCREATE)
+        return message == WM_CREATE ? -1 : FALSE;
+    if (message == WM_PAINT)
+        ::ValidateRect(hWnd, nullptr);
+    return 0;
+}
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
@@ -262,7 +274,12 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_DESTROY && pWnd->m_pCtrlCont && afxOccManager)
         afxOccManager->OnDestroyContainer(pWnd);
 
-    LRESULT result = pWnd->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = pWnd->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        result = AfxProcessWndProcException(hWnd, message);
+    }
 
     if (message == WM_SIZE && CWnd::FromHandlePermanent(hWnd) == pWnd)
         pWnd->HandleMinimizeRestore(wParam);

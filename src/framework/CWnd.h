@@ -107,4 +107,8 @@ private:
     void KeepOwnedPopupsAbove();
 };
 
+// The window procedure of every window with an object.  No C++ exception
+// leaves it: one thrown by a handler ends that message with
+// AfxProcessWndProcException's answer.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT AfxProcessWndProcException(HWND hWnd, UINT message);

@@ -13,7 +13,12 @@ AFX_OCC_TRACE AfxSetOccTrace(AFX_OCC_TRACE pfn)
 
 HRESULT AfxOccNote(LPCWSTR call, HRESULT hr, const IID* piid)
 {
-    if (g_pfnTrace)
-        g_pfnTrace(call, piid, hr);
+    // Reports come from inside COM methods, where nothing may throw.
+    if (g_pfnTrace) {
+        try {
+            g_pfnTrace(call, piid, hr);
+        } catch (...) {
+        }
+    }
     return hr;
 }
