@@ -95,6 +95,12 @@ void COleControlContainer::FireEvent(UINT nID, DISPID dispid, DISPPARAMS* pParam
         pEntry->pfn(pWnd, pParams);
 }
 
+void COleControlContainer::OnSized()
+{
+    for (COleControlSite* pSite : m_sites)
+        pSite->OnContainerSized();
+}
+
 void COleControlContainer::Teardown()
 {
     std::vector<COleControlSite*> sites;

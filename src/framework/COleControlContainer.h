@@ -39,6 +39,9 @@ public:
     // sink map.
     void FireEvent(UINT nID, DISPID dispid, DISPPARAMS* pParams);
 
+    // The window's client area changed size: each control gets its new clip.
+    void OnSized();
+
     // Tears every control down, in creation order, and lets go of the sites.
     void Teardown();
 

@@ -191,11 +191,99 @@ void COleControlSite::FitWindow()
     RECT rc;
     ::GetWindowRect(m_hWndCtrl, &rc);
     ::MapWindowPoints(nullptr, m_hWndContainer, reinterpret_cast<POINT*>(&rc), 2);
-    if (::EqualRect(&rc, &m_rcPos))
+    if (!::EqualRect(&rc, &m_rcPos))
+        SetObjectRects();
+}
+
+RECT COleControlSite::GetClipRect() const
+{
+    // The control may draw wherever its container's client area shows it.
+    RECT rcClip = {};
+    if (m_hWndContainer)
+        ::GetClientRect(m_hWndContainer, &rcClip);
+    return rcClip;
+}
+
+void COleControlSite::SetObjectRects()
+{
+    if (m_pInPlaceObject) {
+        RECT rcClip = GetClipRect();
+        m_pInPlaceObject->SetObjectRects(&m_rcPos, &rcClip);
+    } else if (m_hWndCtrl) {
+        // Not in place: nobody else will move its window.
+        ::MoveWindow(m_hWndCtrl, m_rcPos.left, m_rcPos.top, m_rcPos.right - m_rcPos.left,
+                     m_rcPos.bottom - m_rcPos.top, TRUE);
+    }
+}
+
+void COleControlSite::MoveWindow(int x, int y, int cx, int cy)
+{
+    if (!m_pObject)
         return;
-    RECT rcClip;
-    ::GetClientRect(m_hWndContainer, &rcClip);
-    m_pInPlaceObject->SetObjectRects(&m_rcPos, &rcClip);
+    m_rcPos = RECT{ x, y, x + cx, y + cy };
+    SetExtent();
+    SetObjectRects();
+}
+
+BOOL COleControlSite::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    if (nFlags & SWP_HIDEWINDOW)
+        ShowWindow(SW_HIDE);
+    if ((nFlags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+        int xNew = (nFlags & SWP_NOMOVE) ? m_rcPos.left : x;
+        int yNew = (nFlags & SWP_NOMOVE) ? m_rcPos.top : y;
+        int cxNew = (nFlags & SWP_NOSIZE) ? m_rcPos.right - m_rcPos.left : cx;
+        int cyNew = (nFlags & SWP_NOSIZE) ? m_rcPos.bottom - m_rcPos.top : cy;
+        MoveWindow(xNew, yNew, cxNew, cyNew);
+    }
+    if (nFlags & SWP_SHOWWINDOW)
+        ShowWindow(SW_SHOW);
+    if (!m_hWndCtrl)
+        return FALSE;
+    // Place, size and visibility are the control's business now; the rest
+    // (z-order, activation, frame) is the window's.
+    nFlags &= ~(SWP_HIDEWINDOW | SWP_SHOWWINDOW);
+    nFlags |= SWP_NOMOVE | SWP_NOSIZE;
+    return ::SetWindowPos(m_hWndCtrl, hWndInsertAfter, 0, 0, 0, 0, nFlags);
+}
+
+BOOL COleControlSite::ShowWindow(int nCmdShow)
+{
+    BOOL bWasVisible = m_hWndCtrl && ::IsWindowVisible(m_hWndCtrl);
+    LONG verb = 0;
+    switch (nCmdShow) {
+    case SW_SHOW:
+    case SW_SHOWNORMAL:
+    case SW_SHOWNOACTIVATE:
+    case SW_SHOWNA:
+        verb = OLEIVERB_SHOW;
+        break;
+    case SW_HIDE:
+        verb = OLEIVERB_HIDE;
+        break;
+    default:
+        break;
+    }
+    if (verb && m_pObject)
+        m_pObject->DoVerb(verb, nullptr, &m_xClientSite, 0, m_hWndContainer, &m_rcPos);
+    // The verb is the control's to carry out.  One that does not know it (or
+    // a show command no verb stands for) still gets its window shown or
+    // hidden, since the product relies on the control being visible exactly
+    // when it asked for that.
+    if (m_hWndCtrl && ::IsWindow(m_hWndCtrl)) {
+        // The window's own style, not IsWindowVisible: a hidden dialog
+        // hides the control too, and that is not the control's doing.
+        bool bVisibleStyle = (::GetWindowLongW(m_hWndCtrl, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (bVisibleStyle != (nCmdShow != SW_HIDE) || !verb)
+            ::ShowWindow(m_hWndCtrl, nCmdShow);
+    }
+    return bWasVisible;
+}
+
+void COleControlSite::OnContainerSized()
+{
+    if (m_pInPlaceObject && m_hWndContainer)
+        SetObjectRects();
 }
 
 void COleControlSite::Teardown()
@@ -206,6 +294,10 @@ void COleControlSite::Teardown()
         m_pEventPoint.Release();
         m_dwEventCookie = 0;
     }
+    // A control the player clicked into (or that the show verb activated)
+    // is UI active: it leaves that state first, as OLE's order wants.
+    if (m_pInPlaceObject && m_bUIActive)
+        m_pInPlaceObject->UIDeactivate();
     if (m_pInPlaceObject)
         m_pInPlaceObject->InPlaceDeactivate();
     if (m_pObject) {
@@ -266,7 +358,7 @@ HRESULT COleControlSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlac
     *ppFrame = &m_xFrame;
     AddRef();
     *lprcPosRect = m_rcPos;
-    ::GetClientRect(m_hWndContainer, lprcClipRect);
+    *lprcClipRect = GetClipRect();
     lpFrameInfo->fMDIApp = FALSE;
     lpFrameInfo->hwndFrame = m_hWndContainer;
     lpFrameInfo->haccel = nullptr;
@@ -281,8 +373,7 @@ HRESULT COleControlSite::OnPosRectChange(LPCRECT lprcPosRect)
     if (!m_hWndContainer || !m_pInPlaceObject)
         return E_FAIL;
     m_rcPos = *lprcPosRect;
-    RECT rcClip;
-    ::GetClientRect(m_hWndContainer, &rcClip);
+    RECT rcClip = GetClipRect();
     return m_pInPlaceObject->SetObjectRects(&m_rcPos, &rcClip);
 }
 

@@ -54,6 +54,19 @@ public:
     IUnknown* GetControlUnknown() const { return m_pUnknown; }   // no reference added
     IDispatch* GetControlDispatch() const { return m_pDispatch; } // no reference added
 
+    // Moving, sizing and showing the control, as its wrapper CWnd asks.  A
+    // hosted control places its own window: the site keeps the rectangle
+    // (pixels, the container's client coordinates), gives the control its
+    // extent and its object rectangles, and shows and hides it with the
+    // show and hide verbs, so that GetWindowContext always answers what the
+    // control was last told.
+    void MoveWindow(int x, int y, int cx, int cy);
+    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    // Returns whether the control's window was visible before.
+    BOOL ShowWindow(int nCmdShow);
+    // The container's client area changed: the control gets its new clip.
+    void OnContainerSized();
+
     // A keyboard message for the control's window or one inside it; TRUE
     // when the control's active object consumed it.
     BOOL TranslateAccelerator(MSG* pMsg);
@@ -63,7 +76,8 @@ public:
     HRESULT GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc, LPRECT lprcPosRect,
                              LPRECT lprcClipRect, LPOLEINPLACEFRAMEINFO lpFrameInfo);
     HRESULT OnPosRectChange(LPCRECT lprcPosRect);
-    void OnInPlaceDeactivate() { m_pActiveObject.Release(); }
+    void OnInPlaceDeactivate() { m_pActiveObject.Release(); m_bUIActive = FALSE; }
+    void OnUIActivate(BOOL bActive) { m_bUIActive = bActive; }
     void SetActiveObject(IOleInPlaceActiveObject* pActiveObject)
     {
         if (pActiveObject)
@@ -78,6 +92,8 @@ private:
     HRESULT CreateInstance(REFCLSID clsid, const COccSavedState* pSaved);
     void LoadState(const COccSavedState* pSaved);
     void SetExtent();
+    void SetObjectRects();
+    RECT GetClipRect() const;
     void AdviseEvents(REFCLSID clsid);
     void Activate();
     void FitWindow();
@@ -93,6 +109,7 @@ private:
     RECT m_rcPos;
     HWND m_hWndCtrl = nullptr;
     BOOL m_bClientSiteSet = FALSE;
+    BOOL m_bUIActive = FALSE;   // between the control's OnUIActivate and OnUIDeactivate
 
     CSiteClientSite m_xClientSite{*this};
     CSiteInPlaceSite m_xInPlaceSite{*this};

@@ -35,3 +35,15 @@ STDMETHODIMP CSiteInPlaceSite::OnPosRectChange(LPCRECT lprcPosRect)
 {
     return AfxOccNote(L"IOleInPlaceSite::OnPosRectChange", m_site.OnPosRectChange(lprcPosRect));
 }
+
+STDMETHODIMP CSiteInPlaceSite::OnUIActivate()
+{
+    m_site.OnUIActivate(TRUE);
+    return AfxOccNote(L"IOleInPlaceSite::OnUIActivate", S_OK);
+}
+
+STDMETHODIMP CSiteInPlaceSite::OnUIDeactivate(BOOL)
+{
+    m_site.OnUIActivate(FALSE);
+    return AfxOccNote(L"IOleInPlaceSite::OnUIDeactivate", S_OK);
+}

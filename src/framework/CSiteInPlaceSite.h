@@ -18,11 +18,11 @@ public:
     STDMETHODIMP ContextSensitiveHelp(BOOL) override { return AfxOccNote(L"IOleInPlaceSite::ContextSensitiveHelp", E_NOTIMPL); }
     STDMETHODIMP CanInPlaceActivate() override;
     STDMETHODIMP OnInPlaceActivate() override { return AfxOccNote(L"IOleInPlaceSite::OnInPlaceActivate", S_OK); }
-    STDMETHODIMP OnUIActivate() override { return AfxOccNote(L"IOleInPlaceSite::OnUIActivate", S_OK); }
+    STDMETHODIMP OnUIActivate() override;
     STDMETHODIMP GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc, LPRECT lprcPosRect,
                                   LPRECT lprcClipRect, LPOLEINPLACEFRAMEINFO lpFrameInfo) override;
     STDMETHODIMP Scroll(SIZE) override { return AfxOccNote(L"IOleInPlaceSite::Scroll", E_NOTIMPL); }
-    STDMETHODIMP OnUIDeactivate(BOOL) override { return AfxOccNote(L"IOleInPlaceSite::OnUIDeactivate", S_OK); }
+    STDMETHODIMP OnUIDeactivate(BOOL) override;
     STDMETHODIMP OnInPlaceDeactivate() override;
     STDMETHODIMP DiscardUndoState() override { return AfxOccNote(L"IOleInPlaceSite::DiscardUndoState", E_NOTIMPL); }
     STDMETHODIMP DeactivateAndUndo() override { return AfxOccNote(L"IOleInPlaceSite::DeactivateAndUndo", E_NOTIMPL); }

@@ -1,5 +1,6 @@
 #include "CWnd.h"
 #include "CWinApp.h"
+#include "COleControlContainer.h"
 #include "OccManager.h"
 #include <unordered_map>
 #include <vector>
@@ -270,9 +271,6 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     t_lastSent.wParam = wParam;
     t_lastSent.lParam = lParam;
 
-    // Hosted controls go before their container's window does.
-    if (message == WM_DESTROY && pWnd->m_pCtrlCont && afxOccManager)
-        afxOccManager->OnDestroyContainer(pWnd);
 
     LRESULT result = 0;
     try {
@@ -281,8 +279,16 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
         result = AfxProcessWndProcException(hWnd, message);
     }
 
-    if (message == WM_SIZE && CWnd::FromHandlePermanent(hWnd) == pWnd)
+    // Hosted controls go with their container's window, after the window's
+    // own WM_DESTROY handler (which may still talk to them) and before the
+    // system destroys the child windows.
+    if (message == WM_DESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd && pWnd->m_pCtrlCont && afxOccManager)
+        afxOccManager->OnDestroyContainer(pWnd);
+    if (message == WM_SIZE && CWnd::FromHandlePermanent(hWnd) == pWnd) {
         pWnd->HandleMinimizeRestore(wParam);
+        if (pWnd->m_pCtrlCont && wParam != SIZE_MINIMIZED)
+            pWnd->m_pCtrlCont->OnSized();
+    }
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
         pWnd->OnNcDestroyed();
 

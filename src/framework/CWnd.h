@@ -46,10 +46,13 @@ public:
     // Thin wrappers over the window calls the product makes.
     LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageW(m_hWnd, msg, wParam, lParam); }
     BOOL PostMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::PostMessageW(m_hWnd, msg, wParam, lParam); }
-    BOOL ShowWindow(int nCmdShow) const { return ::ShowWindow(m_hWnd, nCmdShow); }
-    void MoveWindow(int x, int y, int cx, int cy, BOOL bRepaint = TRUE) const { ::MoveWindow(m_hWnd, x, y, cx, cy, bRepaint); }
+    // On the wrapper of a hosted control these three go through its site
+    // (CWndOle.cpp): the control is told its new place and extent, and is
+    // shown and hidden with the show and hide verbs.
+    BOOL ShowWindow(int nCmdShow) const;
+    void MoveWindow(int x, int y, int cx, int cy, BOOL bRepaint = TRUE) const;
     void MoveWindow(LPCRECT r, BOOL bRepaint = TRUE) const { MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, bRepaint); }
-    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) const { return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags); }
+    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) const;
     void GetWindowRect(LPRECT r) const { ::GetWindowRect(m_hWnd, r); }
     void GetClientRect(LPRECT r) const { ::GetClientRect(m_hWnd, r); }
     void ClientToScreen(LPPOINT p) const { ::ClientToScreen(m_hWnd, p); }

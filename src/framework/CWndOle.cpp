@@ -1,4 +1,5 @@
 // The CWnd members that reach a hosted ActiveX control through its site:
+// ShowWindow, MoveWindow and SetWindowPos (on a control's wrapper),
 // GetControlUnknown and InvokeHelper.
 //
 // InvokeHelper(dispid, wFlags, vtRet, pvRet, pbParamInfo, ...) calls
@@ -189,6 +190,28 @@ void Invoke(IDispatch* pDisp, DISPID dispid, WORD wFlags, VARTYPE vtRet, void* p
 
 } // namespace
 
+BOOL CWnd::ShowWindow(int nCmdShow) const
+{
+    if (m_pCtrlSite)
+        return m_pCtrlSite->ShowWindow(nCmdShow);
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+void CWnd::MoveWindow(int x, int y, int cx, int cy, BOOL bRepaint) const
+{
+    if (m_pCtrlSite)
+        m_pCtrlSite->MoveWindow(x, y, cx, cy);
+    else
+        ::MoveWindow(m_hWnd, x, y, cx, cy, bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) const
+{
+    if (m_pCtrlSite)
+        return m_pCtrlSite->SetWindowPos(hWndInsertAfter, x, y, cx, cy, nFlags);
+    return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
+}
+
 IUnknown* CWnd::GetControlUnknown() const
 {
     return m_pCtrlSite ? m_pCtrlSite->GetControlUnknown() : nullptr;
@@ -225,7 +248,7 @@ BOOL AfxCreateControl(CWnd* pWrapper, REFCLSID clsid, LPCWSTR, DWORD dwStyle, co
     COleControlSite* pSite = pParentWnd->m_pCtrlCont->CreateControl(clsid, nID, dwStyle, rect, nullptr);
     if (!pSite || !AfxAttachControlWrapper(*pWrapper, pSite))
         return FALSE;
-    if (!(dwStyle & WS_VISIBLE) && pSite->GetControlWindow())
-        ::ShowWindow(pSite->GetControlWindow(), SW_HIDE);
+    if (!(dwStyle & WS_VISIBLE))
+        pSite->ShowWindow(SW_HIDE);
     return TRUE;
 }

@@ -58,6 +58,7 @@ protected:                                                      \
 
 #define ON_WM_CREATE()        AFX_MSG_ENTRY(WM_CREATE, return p->OnCreate(reinterpret_cast<LPCREATESTRUCTW>(lParam));)
 #define ON_WM_PAINT()         AFX_MSG_ENTRY(WM_PAINT, p->OnPaint(); return 0;)
+#define ON_WM_DESTROY()       AFX_MSG_ENTRY(WM_DESTROY, p->OnDestroy(); return 0;)
 #define ON_WM_CLOSE()         AFX_MSG_ENTRY(WM_CLOSE, p->OnClose(); return 0;)
 #define ON_WM_QUERYDRAGICON() AFX_MSG_ENTRY(WM_QUERYDRAGICON, return reinterpret_cast<LRESULT>(p->OnQueryDragIcon());)
 #define ON_WM_MOVE()          AFX_MSG_ENTRY(WM_MOVE, p->OnMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))); return 0;)

@@ -78,6 +78,18 @@ TEST_F(WineBrowser, IsHostedDrivenAndTornDownCleanly)
     EXPECT_GE(log.Find(L"IOleInPlaceSite::OnInPlaceActivate -> S_OK"), 0) << log.Text();
     EXPECT_GE(log.Find(L"IOleInPlaceSite::GetWindowContext -> S_OK"), 0) << log.Text();
 
+    // Moved, shown and hidden through its site: the control moves its own
+    // window to what SetObjectRects told it, and knows both verbs.  (Hidden
+    // by the verb, Wine's control leaves in-place activation; showing it
+    // again activates it anew and keeps one more reference on its site than
+    // it gives back, which is Wine's own leak, so the show comes first.)
+    dlg.m_wndBrowser.MoveWindow(-10, -10, 300, 200);
+    EXPECT_TRUE(RectEq(RECT{-10, -10, 290, 190}, InParent(hCtrl))) << log.Text();
+    dlg.m_wndBrowser.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(::GetWindowLongW(hCtrl, GWL_STYLE) & WS_VISIBLE);
+    dlg.m_wndBrowser.ShowWindow(SW_HIDE);
+    EXPECT_FALSE(::GetWindowLongW(hCtrl, GWL_STYLE) & WS_VISIBLE);
+
     // Dispatch calls through the wrapper, with values coming back.
     dlg.m_wndBrowser.InvokeHelper(551, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, kBool, TRUE);
     BOOL bSilent = FALSE;

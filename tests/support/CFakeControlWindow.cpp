@@ -23,6 +23,7 @@ bool CFakeControlWindow::Create(HWND parent, const RECT& pos, CFakeWebBrowser* c
 {
     Destroy();
     m_control = control;
+    m_view = pos;
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = &CFakeControlWindow::WindowProc;
@@ -49,6 +50,8 @@ void CFakeControlWindow::Destroy()
 
 void CFakeControlWindow::Move(const RECT& pos)
 {
+    m_view = pos;
+    Repaint();
     if (m_hwnd)
         MoveWindow(m_hwnd, pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top, TRUE);
 }
@@ -80,6 +83,13 @@ LRESULT CALLBACK CFakeControlWindow::WindowProc(HWND hwnd, UINT message, WPARAM 
         self->Paint();
         return 0;
     }
+    if (message == WM_LBUTTONDOWN) {
+        // A click into the page: the control becomes UI active and reads
+        // its window context again, as the real one does.
+        ComPtr<CFakeWebBrowser> control(self->m_control);
+        control->PageClicked();
+        return 0;
+    }
     if (message == FakeChannelCompleteNavigation() || message == FakeChannelNewWindow()
         || message == FakeChannelTitleChange()) {
         // The control may lose its last reference to a sink's reaction and
@@ -106,10 +116,14 @@ void CFakeControlWindow::Paint()
 {
     // A plain page: white, with its address and title, so a screenshot shows
     // which page the control holds.
+    // The page is laid out at the view's size; whatever of the window lies
+    // beyond it (a window resized behind the control's back) stays grey.
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hwnd, &ps);
-    RECT client;
-    GetClientRect(m_hwnd, &client);
+    RECT window;
+    GetClientRect(m_hwnd, &window);
+    FillRect(dc, &window, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    RECT client = {0, 0, m_view.right - m_view.left, m_view.bottom - m_view.top};
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     std::wstring text = m_control->Title() + L"\n" + m_control->Url();
     SetBkMode(dc, TRANSPARENT);

@@ -17,7 +17,12 @@ public:
     // real control shows itself when activated in place.
     bool Create(HWND parent, const RECT& pos, CFakeWebBrowser* control);
     void Destroy();
+    // The place the container last told the control (activation,
+    // SetObjectRects, a window context read on a click): the window goes
+    // there and the page is laid out at that size.  A move of the window
+    // behind the control's back changes neither the view nor the page.
     void Move(const RECT& pos);
+    const RECT& View() const { return m_view; }
     void Repaint();
     HWND Handle() const { return m_hwnd; }
 
@@ -26,5 +31,6 @@ private:
     void Paint();
 
     HWND m_hwnd = nullptr;
+    RECT m_view = {};  // in the parent's client coordinates
     CFakeWebBrowser* m_control = nullptr;  // owns this window
 };

@@ -178,6 +178,39 @@ HRESULT CFakeOleControl::Activate(HWND parent, LPCRECT posRect, bool uiActivate)
     return S_OK;
 }
 
+void CFakeOleControl::PageClicked()
+{
+    ComPtr<IOleInPlaceSite> inPlaceSite = m_inPlaceSite;
+    if (!m_inPlaceActive || !inPlaceSite)
+        return;
+    m_record->pageClicks++;
+    if (!m_uiActive) {
+        Asked(L"OnUIActivate");
+        inPlaceSite->OnUIActivate();
+        m_uiActive = true;
+    }
+    Asked(L"GetWindowContext");
+    ComPtr<IOleInPlaceFrame> frame;
+    ComPtr<IOleInPlaceUIWindow> uiWindow;
+    RECT pos = m_window.View();
+    RECT clip = pos;
+    OLEINPLACEFRAMEINFO frameInfo = {};
+    frameInfo.cb = sizeof(frameInfo);
+    if (FAILED(inPlaceSite->GetWindowContext(frame.GetAddressOf(), uiWindow.GetAddressOf(), &pos, &clip,
+                                             &frameInfo)))
+        return;
+    m_frame = frame;
+    m_uiWindow = uiWindow;
+    // What the site answers is where the control now stands.
+    m_record->lastPosRect = pos;
+    m_record->lastClipRect = clip;
+    m_window.Move(pos);
+    if (m_frame) {
+        Asked(L"Frame.SetActiveObject");
+        m_frame->SetActiveObject(this, nullptr);
+    }
+}
+
 void CFakeOleControl::Deactivate()
 {
     if (!m_inPlaceActive)

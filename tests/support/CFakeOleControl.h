@@ -18,9 +18,13 @@ public:
 
     HWND Window() const { return m_window.Handle(); }
     CFakeControlWindow& WindowObject() { return m_window; }
+    RECT View() const { return m_window.View(); }
     bool InPlaceActive() const { return m_inPlaceActive; }
     bool UIActive() const { return m_uiActive; }
     IOleClientSite* ClientSite() const { return m_site.Get(); }  // no reference added
+    // A click into the page: UI activation (once), then the window context
+    // read again and applied, as a real control does at any time.
+    void PageClicked();
 
     // IUnknown: the control's
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;

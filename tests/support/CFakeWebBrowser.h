@@ -42,6 +42,10 @@ public:
     const FakeBrowserRecord& Record() const { return *m_record; }
     LONG RefCount() const { return m_refs; }
     HWND Window() const { return m_ole.Window(); }
+    // Where the control lays its page out (the container's client
+    // coordinates): what the container last told it, not its window's size.
+    RECT ViewRect() const { return m_ole.View(); }
+    void PageClicked() { m_ole.PageClicked(); }
     bool InPlaceActive() const { return m_ole.InPlaceActive(); }
     bool UIActive() const { return m_ole.UIActive(); }
     IOleClientSite* ClientSite() const { return m_ole.ClientSite(); }

@@ -44,7 +44,8 @@ struct FakeBrowserRecord {
     int loadCalls = 0;
     int initNewCalls = 0;
     std::vector<FakeAccelerator> accelerators;
-    RECT lastPosRect = {};                   // from activation or SetObjectRects
+    int pageClicks = 0;                      // clicks into the page while in place
+    RECT lastPosRect = {};                   // from activation, SetObjectRects or a click
     RECT lastClipRect = {};
 
     // Through IWebBrowser2 or its dispatch members.
