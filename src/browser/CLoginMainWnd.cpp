@@ -10,6 +10,7 @@ BEGIN_MESSAGE_MAP(CLoginMainWnd, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_CLOSE()
     ON_WM_SIZE()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CLoginMainWnd, CDialog)
@@ -21,6 +22,12 @@ CLoginMainWnd::CLoginMainWnd(CWnd* pParent)
     : CDialog(IDD_GAME_WINDOW, pParent), m_bRevealPending(FALSE), m_bGameShown(FALSE)
 {
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAIN_ICON));
+}
+
+CLoginMainWnd::~CLoginMainWnd()
+{
+    if (m_hWnd)
+        DestroyWindow();
 }
 
 void CLoginMainWnd::DoDataExchange(CDataExchange* pDX)
@@ -136,4 +143,10 @@ BOOL CLoginMainWnd::DestroyWindow()
 {
     m_uiController.SetWebBrowser(nullptr);
     return CDialog::DestroyWindow();
+}
+
+void CLoginMainWnd::OnDestroy()
+{
+    m_uiController.SetWebBrowser(nullptr);
+    Default();
 }

@@ -12,6 +12,9 @@
 class CLoginMainWnd : public CDialog {
 public:
     explicit CLoginMainWnd(CWnd* pParent = nullptr);
+    // Deleted with its window still there, the window goes through
+    // DestroyWindow first, while the controller and the browser exist.
+    ~CLoginMainWnd() override;
 
     CWebUIController m_uiController;
     BOOL m_bRevealPending;      // set by the main window at a hand-over
@@ -31,6 +34,10 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // Destroyed without DestroyWindow (its owner destroyed first, or a
+    // DestroyWindow on its handle): the controller still lets go of the
+    // browser before the container closes the control.
+    void OnDestroy();
 
     void OnDocumentComplete(LPDISPATCH pDisp, VARIANT* URL);
     void OnTitleChange(LPCWSTR text);

@@ -1,10 +1,27 @@
 #include "browser/CWebUIController.h"
+#include "browser/CUIHandlerForwarder.h"
 
 namespace {
 
 const DISPID DISPID_NAVIGATECOMPLETE2_EVENT = 252;
 
 } // namespace
+
+CWebUIController::CWebUIController()
+    : m_pForwarder(CUIHandlerForwarder::Create(this))
+{
+}
+
+CWebUIController::~CWebUIController()
+{
+    if (m_pForwarder)
+        m_pForwarder->DisconnectAndRelease();
+}
+
+IDocHostUIHandler* CWebUIController::GetDocumentHandler() const
+{
+    return m_pForwarder;
+}
 
 HRESULT CWebUIController::SetWebBrowser(IWebBrowser2* pBrowser)
 {
@@ -112,8 +129,11 @@ void CWebUIController::InstallUIHandler(IDispatch* pObject)
         // The import libraries lack IID_ICustomDoc; the header's
         // declaration carries the same id.
         hr = pDocument->QueryInterface(__uuidof(ICustomDoc), reinterpret_cast<void**>(&pCustomDoc));
+        // The forwarder, not this object: the document may keep it after
+        // the window that owns this controller is gone.
         if (SUCCEEDED(hr) && pCustomDoc) {
-            pCustomDoc->SetUIHandler(static_cast<IDocHostUIHandler*>(this));
+            if (m_pForwarder)
+                pCustomDoc->SetUIHandler(m_pForwarder);
             pCustomDoc->Release();
         }
         pDocument->Release();

@@ -3,7 +3,7 @@
 //
 // It listens on the control's DWebBrowserEvents2 connection point and, at
 // every NavigateComplete2 (of the page and of each frame), installs itself
-// as the new document's IDocHostUIHandler.  The documents then ask it for
+// (through its forwarder, below) as the new document's IDocHostUIHandler.  The documents then ask it for
 // host information, and it takes away their 3-D border and scroll bars
 // when the owner has cleared m_b3DBorder and m_bScrollBars.  Every other
 // question of a document is declined, so the document keeps its own
@@ -18,21 +18,21 @@
 // - Release at zero frees nothing.  The count only shows how many
 //   references the control and its documents still hold; after it returns
 //   to zero a later AddRef works as before.
-// - The window makes sure nothing still holds the controller before its
-//   member is destroyed.  Its DestroyWindow calls SetWebBrowser(null),
-//   which unadvises (the connection point drops its reference) and
-//   releases the browser.  Destroying the dialog then tears the control
-//   down (Close, SetClientSite(null), release); the control releases its
-//   documents, and each document its handler reference.  The browser
-//   wrapper is the window's last member and goes first, the controller
-//   after it, when the count is back to zero.
-// - So the destructor neither detaches nor releases: in the owner's
-//   order there is nothing left to do by then.  Detaching there instead
-//   would call into a control that its container has already closed,
-//   from the middle of the window object's deletion, and would hide an
-//   owner that skipped its DestroyWindow.  Nothing in the destructor can
-//   shield a late caller either, since the memory goes with the window.
-//
+// - Documents do not get the controller itself as their UI handler but
+//   its CUIHandlerForwarder, a small heap object that forwards to the
+//   controller (and counts on it) while the controller lives.  A document
+//   may hold its handler past the control's Close and call it later from
+//   its own queue; the forwarder outlives the window for that, and once
+//   the controller is gone it answers on its own.  The destructor
+//   disconnects it.
+// - The window detaches the controller on every way it can be destroyed
+//   (its DestroyWindow, and WM_DESTROY when something else destroys it):
+//   SetWebBrowser(null) unadvises (the connection point drops its
+//   reference) and releases the browser, before the container tears the
+//   control down (Close, SetClientSite(null), release).
+// - So apart from the forwarder the destructor neither detaches nor
+//   releases: in the owner's order there is nothing left to do by then.
+
 // Everything runs on the user-interface thread; the count is a plain
 // integer.
 #pragma once
@@ -40,10 +40,12 @@
 #include <exdisp.h>
 #include <mshtmhst.h>
 
+class CUIHandlerForwarder;
+
 class CWebUIController : public DWebBrowserEvents2, public IDocHostUIHandler {
 public:
-    CWebUIController() = default;
-    virtual ~CWebUIController() = default;
+    CWebUIController();
+    virtual ~CWebUIController();
     CWebUIController(const CWebUIController&) = delete;
     CWebUIController& operator=(const CWebUIController&) = delete;
 
@@ -52,6 +54,10 @@ public:
     // browser until the next call.  On a failed attach the browser stays
     // held, so a later SetWebBrowser(null) still unadvises and releases.
     HRESULT SetWebBrowser(IWebBrowser2* pBrowser);
+
+    // The handler documents are given (no reference added): the controller's
+    // forwarder, or null when it could not be made.
+    IDocHostUIHandler* GetDocumentHandler() const;
 
     // IUnknown, shared by both views.
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
@@ -98,6 +104,8 @@ private:
     // the one place that releases it.
     IWebBrowser2* m_pWebBrowser = nullptr;
     DWORD m_dwCookie = 0;
+    // One reference, given back by the destructor.
+    CUIHandlerForwarder* m_pForwarder = nullptr;
 
 public:
     // Set by the owner before it attaches; read at every GetHostInfo, so a

@@ -15,6 +15,10 @@ void SendPhase(WPARAM wParam)
 
 } // namespace
 
+BEGIN_MESSAGE_MAP(CWebWnd, CDialog)
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
 BEGIN_EVENTSINK_MAP(CWebWnd, CDialog)
     ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, 259, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
     ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, 251, OnNewWindow2, VTS_PDISPATCH VTS_PBOOL)
@@ -24,6 +28,12 @@ END_EVENTSINK_MAP()
 CWebWnd::CWebWnd(CWnd* pParent)
     : CDialog(IDD_LOGIN_PANE, pParent)
 {
+}
+
+CWebWnd::~CWebWnd()
+{
+    if (m_hWnd)
+        DestroyWindow();
 }
 
 void CWebWnd::DoDataExchange(CDataExchange* pDX)
@@ -156,4 +166,10 @@ BOOL CWebWnd::DestroyWindow()
 {
     m_uiController.SetWebBrowser(nullptr);
     return CDialog::DestroyWindow();
+}
+
+void CWebWnd::OnDestroy()
+{
+    m_uiController.SetWebBrowser(nullptr);
+    Default();
 }

@@ -13,6 +13,9 @@
 class CWebWnd : public CDialog {
 public:
     explicit CWebWnd(CWnd* pParent = nullptr);
+    // Deleted with its window still there, the window goes through
+    // DestroyWindow first, while the controller and the browser exist.
+    ~CWebWnd() override;
 
     CWebUIController m_uiController;
     CString m_strLoginUrl;      // the address last read from the page
@@ -30,10 +33,15 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // Destroyed without DestroyWindow (its owner destroyed first, or a
+    // DestroyWindow on its handle): the controller still lets go of the
+    // browser before the container closes the control.
+    void OnDestroy();
 
     void OnDocumentComplete(LPDISPATCH pDisp, VARIANT* URL);
     void OnNewWindow2(LPDISPATCH* ppDisp, BOOL* Cancel);
     void OnTitleChange(LPCWSTR text);
 
+    DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()
 };

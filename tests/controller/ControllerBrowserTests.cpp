@@ -34,7 +34,8 @@ protected:
         return static_cast<LONG>(c.Release());
     }
 
-    static IDocHostUIHandler* Handler(CWebUIController& c) { return &c; }
+    // The handler documents are given: the controller's forwarder.
+    static IDocHostUIHandler* Handler(CWebUIController& c) { return c.GetDocumentHandler(); }
 };
 
 FakePage Page(const wchar_t* url)
