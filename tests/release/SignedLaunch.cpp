@@ -1,32 +1,24 @@
 // A signed launcher as a player's machine meets it: the system's trust
 // provider checks its Authenticode signature, and the program starts to its
-// main window, the skin with the title from its own string table.  Then the
-// window is closed as the system would close it, and the launcher ends.
+// main window, the skin titled as its version block's product name (both
+// are the configured window title).  Then the window is closed as the
+// system would close it, and the launcher ends.
 //
-//   signed_launch.exe --launcher=<exe> --expect-trust=<hex result> [--launch]
+//   signed_launch.exe <exe> <expected WinVerifyTrust result, hex> [--launch]
 //
 // Without --launch only the trust provider's verdict is checked, so files
 // that must not run (a tampered copy) can be judged too.
 #include "CLauncherProcess.h"
 #include "LauncherWindows.h"
-#include "resource.h"
 #include <windows.h>
 #include <softpub.h>
 #include <wintrust.h>
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
-
-std::wstring Argument(int argc, wchar_t** argv, const std::wstring& name)
-{
-    std::wstring prefix = L"--" + name + L"=";
-    for (int i = 1; i < argc; ++i)
-        if (std::wstring(argv[i]).rfind(prefix, 0) == 0)
-            return std::wstring(argv[i]).substr(prefix.size());
-    return L"";
-}
 
 // WinVerifyTrust's Authenticode verdict on the file, with no user interface.
 LONG TrustOf(const std::wstring& path)
@@ -48,15 +40,18 @@ LONG TrustOf(const std::wstring& path)
     return result;
 }
 
-std::wstring TitleOf(const std::wstring& exe)
+// The version block's ProductName, which the build sets to the window title.
+std::wstring ProductNameOf(const std::wstring& exe)
 {
-    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (!module)
+    DWORD size = GetFileVersionInfoSizeW(exe.c_str(), nullptr);
+    std::vector<BYTE> block(size);
+    wchar_t* name = nullptr;
+    UINT length = 0;
+    if (!size || !GetFileVersionInfoW(exe.c_str(), 0, size, block.data()) ||
+        !VerQueryValueW(block.data(), L"\\StringFileInfo\\080403a8\\ProductName", reinterpret_cast<void**>(&name),
+                        &length))
         return L"";
-    wchar_t title[256] = {};
-    LoadStringW(module, IDS_WINDOW_TITLE, title, 256);
-    FreeLibrary(module);
-    return title;
+    return name;
 }
 
 // One line on a standard stream, in UTF-8 whatever the C locale.
@@ -80,10 +75,10 @@ int Fail(const std::wstring& what)
 
 int wmain(int argc, wchar_t** argv)
 {
-    std::wstring exe = DosPath(Argument(argc, argv, L"launcher"));
-    std::wstring expected = Argument(argc, argv, L"expect-trust");
-    if (exe.empty() || expected.empty())
-        return Fail(L"usage: signed_launch --launcher=EXE --expect-trust=HRESULT [--launch]");
+    if (argc < 3 || argc > 4 || (argc == 4 && std::wstring(argv[3]) != L"--launch"))
+        return Fail(L"usage: signed_launch EXE EXPECTED-TRUST-RESULT [--launch]");
+    std::wstring exe = DosPath(argv[1]);
+    std::wstring expected = argv[2];
 
     LONG trust = TrustOf(exe);
     wchar_t verdict[16];
@@ -91,15 +86,12 @@ int wmain(int argc, wchar_t** argv)
     Say(stdout, L"WinVerifyTrust gives 0x" + std::wstring(verdict));
     if (static_cast<unsigned long>(trust) != wcstoul(expected.c_str(), nullptr, 16))
         return Fail(L"the trust provider's verdict is not " + expected);
-    bool launch = false;
-    for (int i = 1; i < argc; ++i)
-        launch = launch || std::wstring(argv[i]) == L"--launch";
-    if (!launch)
+    if (argc < 4)
         return 0;
 
-    std::wstring title = TitleOf(exe);
+    std::wstring title = ProductNameOf(exe);
     if (title.empty())
-        return Fail(L"no window title in the string table of " + exe);
+        return Fail(L"no product name in the version block of " + exe);
     CLauncherProcess launcher;
     if (!launcher.Start(exe))
         return Fail(L"could not start " + exe);

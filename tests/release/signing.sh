@@ -33,11 +33,11 @@ cmp -s "$work/unsigned.exe" "$launcher" || fail "signing changed its input"
 # unsigned one has no signature (TRUST_E_NOSIGNATURE), and a signed copy
 # with one byte changed has a bad digest (TRUST_E_BAD_DIGEST).
 run() { "$source_dir/tools/wine-run" --tree "$tree" "$@"; }
-run "$driver" "--launcher=$work/signed.exe" --expect-trust=0 --launch || fail "the signed launcher did not run"
-run "$driver" "--launcher=$work/unsigned.exe" --expect-trust=800b0100 || fail "the unsigned launcher has a signature"
+run "$driver" "$work/signed.exe" 0 --launch || fail "the signed launcher did not run"
+run "$driver" "$work/unsigned.exe" 800b0100 || fail "the unsigned launcher has a signature"
 cp "$work/signed.exe" "$work/tampered.exe"
 printf 'X' | dd of="$work/tampered.exe" bs=1 seek=4096 conv=notrunc 2>/dev/null
-run "$driver" "--launcher=$work/tampered.exe" --expect-trust=80096010 || fail "a tampered signed launcher passed"
+run "$driver" "$work/tampered.exe" 80096010 || fail "a tampered signed launcher passed"
 
 # Refusals: arguments, then the one line expected on the error output.
 printf 'not the password\n' >"$work/wrong-password.txt"
