@@ -3,6 +3,7 @@
 #include "CWinApp.h"
 #include "Pump.h"
 #include "TestApp.h"
+#include "launcher_brand.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -78,7 +79,7 @@ TEST(Strings, LoadStringOfMissingIdIsEmpty)
 
     CString title;
     EXPECT_TRUE(title.LoadString(164));
-    EXPECT_EQ(title, L"Zentavo《Vellmark》登陆器");
+    EXPECT_EQ(title, L"" LAUNCHER_WINDOW_TITLE);
 }
 
 // Records each PreTranslateMessage call and answers as told.

@@ -5,6 +5,7 @@
 #include "PngImage.h"
 #include "ResourceReader.h"
 #include "launcher_addresses.h"
+#include "launcher_brand.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -69,8 +70,10 @@ TEST(Catalogue, EveryIdTheCodeLoadsExistsInItsLanguage)
 
 TEST(Catalogue, StringsReadExactly)
 {
-    EXPECT_EQ(LoadText(IDS_GAME_NAME), L"《Vellmark》");
-    EXPECT_EQ(LoadText(IDS_WINDOW_TITLE), L"Zentavo《Vellmark》登陆器");
+    // The operator's names, as configured (by default 《Vellmark》 and
+    // Zentavo《Vellmark》登陆器).
+    EXPECT_EQ(LoadText(IDS_GAME_NAME), L"" LAUNCHER_GAME_NAME);
+    EXPECT_EQ(LoadText(IDS_WINDOW_TITLE), L"" LAUNCHER_WINDOW_TITLE);
     EXPECT_EQ(LoadText(IDS_CONFIRM_EXIT_LOGIN), L"游戏正在登陆\uFF0C是否确定退出\uFF1F");
     EXPECT_EQ(LoadText(IDS_PROMPT_CAPTION), L"提示");
 
@@ -86,6 +89,55 @@ TEST(Catalogue, StringsReadExactly)
     };
     for (const Row& row : rows)
         EXPECT_EQ(LoadText(row.id), scheme + Widen(row.host) + row.rest) << "string " << row.id;
+}
+
+// -------------------------------------------------------- version block
+TEST(VersionBlock, CarriesTheConfiguredNamesAndNumbers)
+{
+    EXPECT_NE(FindResourceBytes(RT_VERSION, 1).data, nullptr) << "no version block in Chinese (PRC)";
+    wchar_t path[MAX_PATH] = {};
+    ASSERT_TRUE(::GetModuleFileNameW(nullptr, path, MAX_PATH));
+    DWORD size = ::GetFileVersionInfoSizeW(path, nullptr);
+    ASSERT_GT(size, 0u);
+    std::vector<BYTE> block(size);
+    ASSERT_TRUE(::GetFileVersionInfoW(path, 0, size, block.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    const WORD numbers[] = {LAUNCHER_VERSION_NUMBERS};
+    const DWORD high = MAKELONG(numbers[1], numbers[0]), low = MAKELONG(numbers[3], numbers[2]);
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileVersionMS, high);
+    EXPECT_EQ(fixed->dwFileVersionLS, low);
+    EXPECT_EQ(fixed->dwProductVersionMS, high);
+    EXPECT_EQ(fixed->dwProductVersionLS, low);
+    EXPECT_EQ(fixed->dwFileFlagsMask, 0x3Fu);
+    EXPECT_EQ(fixed->dwFileFlags, 0u);
+    EXPECT_EQ(fixed->dwFileOS, DWORD(VOS__WINDOWS32));
+    EXPECT_EQ(fixed->dwFileType, DWORD(VFT_APP));
+
+    WORD* translation = nullptr;
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
+                                 reinterpret_cast<void**>(&translation), &length));
+    ASSERT_EQ(length, 4u);
+    EXPECT_EQ(translation[0], 0x0804);
+    EXPECT_EQ(translation[1], 0x03A8);
+
+    struct Row { const wchar_t* key; const wchar_t* value; };
+    const Row rows[] = {
+        {L"CompanyName", L"" LAUNCHER_COMPANY}, {L"FileDescription", L"" LAUNCHER_WINDOW_TITLE},
+        {L"FileVersion", L"" LAUNCHER_VERSION}, {L"InternalName", L"" LAUNCHER_EXE_FILE},
+        {L"LegalCopyright", L"" LAUNCHER_COPYRIGHT}, {L"OriginalFilename", L"" LAUNCHER_EXE_FILE},
+        {L"ProductName", L"" LAUNCHER_WINDOW_TITLE}, {L"ProductVersion", L"" LAUNCHER_VERSION},
+    };
+    for (const Row& row : rows) {
+        std::wstring query = std::wstring(L"\\StringFileInfo\\080403a8\\") + row.key;
+        wchar_t* value = nullptr;
+        ASSERT_TRUE(::VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length))
+            << "no " << query;
+        EXPECT_EQ(std::wstring(value), row.value) << query;
+    }
 }
 
 // --------------------------------------------------------------- images

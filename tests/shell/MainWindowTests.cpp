@@ -6,6 +6,7 @@
 #include "Pump.h"
 #include "ScreenPixels.h"
 #include "TestApp.h"
+#include "launcher_brand.h"
 #include "resource.h"
 #include <gtest/gtest.h>
 
@@ -45,7 +46,7 @@ TEST(MainWindow, LandsCentredLayeredVisibleAndTransparent)
 
     WCHAR title[64] = {};
     ::GetWindowTextW(dlg.m_hWnd, title, 64);
-    EXPECT_STREQ(title, L"Zentavo《Vellmark》登陆器");
+    EXPECT_STREQ(title, L"" LAUNCHER_WINDOW_TITLE);
     dlg.DestroyWindow();
     EXPECT_EQ(dlg.m_pSkin, nullptr);
     EXPECT_EQ(dlg.m_pLoading1, nullptr);
