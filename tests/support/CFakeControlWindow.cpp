@@ -76,6 +76,8 @@ LRESULT CALLBACK CFakeControlWindow::WindowProc(HWND hwnd, UINT message, WPARAM 
         self->m_hwnd = nullptr;
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
+    if (self->m_view.OnInput(hwnd, message, wParam, lParam, *self->m_control))
+        return 0;
     if (message == WM_PAINT) {
         self->Paint();
         return 0;
@@ -104,17 +106,10 @@ LRESULT CALLBACK CFakeControlWindow::WindowProc(HWND hwnd, UINT message, WPARAM 
 
 void CFakeControlWindow::Paint()
 {
-    // A plain page: white, with its address and title, so a screenshot shows
-    // which page the control holds.
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hwnd, &ps);
     RECT client;
     GetClientRect(m_hwnd, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    std::wstring text = m_control->Title() + L"\n" + m_control->Url();
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0x20, 0x20, 0x20));
-    InflateRect(&client, -8, -8);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_LEFT | DT_TOP | DT_WORDBREAK);
+    m_view.Paint(dc, client, *m_control);
     EndPaint(m_hwnd, &ps);
 }
