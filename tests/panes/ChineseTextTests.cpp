@@ -134,7 +134,7 @@ protected:
     void Settle()
     {
         ::RedrawWindow(game.m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        PumpFor(200);
+        PumpFor(80);
     }
     Pixels Caption(const std::wstring& text)
     {
