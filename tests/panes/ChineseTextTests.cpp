@@ -8,9 +8,8 @@
 // same pixels exactly when the glyphs are missing.  Each case draws the
 // product's text, then the reordered text in the same place, and compares
 // what the screen shows.
-#include "CLoginMainWnd.h"
+#include "GameWindowFixture.h"
 #include "MessageBoxes.h"
-#include "PaneFixture.h"
 #include "ScreenPixels.h"
 #include <algorithm>
 
@@ -94,26 +93,14 @@ BoxPicture PictureOfBox(Open open)
     return g_box;
 }
 
-class ChineseText : public PaneTest {
+class ChineseText : public GameWindow {
 protected:
-    CLoginMainWnd game{ &main };
-    CFakeWebBrowser* browser = nullptr;
-
     void SetUp() override
     {
-        PaneTest::SetUp();
-        ASSERT_TRUE(game.Create(IDD_GAME_WINDOW));
-        browser = CFakeWebBrowser::Last();
-        ASSERT_NE(browser, nullptr);
-        game.MoveWindow(0, 0, 1000, 700);
+        GameWindow::SetUp();
         game.m_bRevealPending = TRUE;
         ShowGamePage(L"Vellmark 一区 · 演示服");
         ASSERT_TRUE(game.IsWindowVisible());
-    }
-    void TearDown() override
-    {
-        game.DestroyWindow();
-        PaneTest::TearDown();
     }
 
     // A game scene under title, shown in the game window.
