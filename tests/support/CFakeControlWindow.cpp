@@ -76,7 +76,7 @@ LRESULT CALLBACK CFakeControlWindow::WindowProc(HWND hwnd, UINT message, WPARAM 
         self->m_hwnd = nullptr;
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    if (self->m_view.OnInput(hwnd, message, wParam, lParam, *self->m_control))
+    if (self->m_pageView.OnInput(hwnd, message, wParam, lParam, *self->m_control))
         return 0;
     if (message == WM_PAINT) {
         self->Paint();
@@ -110,6 +110,6 @@ void CFakeControlWindow::Paint()
     HDC dc = BeginPaint(m_hwnd, &ps);
     RECT client;
     GetClientRect(m_hwnd, &client);
-    m_view.Paint(dc, client, *m_control);
+    m_pageView.Paint(dc, client, *m_control);
     EndPaint(m_hwnd, &ps);
 }

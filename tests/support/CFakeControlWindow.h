@@ -29,5 +29,5 @@ private:
 
     HWND m_hwnd = nullptr;
     CFakeWebBrowser* m_control = nullptr;  // owns this window
-    CFakePageView m_view;
+    CFakePageView m_pageView;  // what the window shows of the page
 };
