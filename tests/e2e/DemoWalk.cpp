@@ -1,13 +1,16 @@
-// The demo's walk through a launch: starts the launcher, and at each phase
-// (loading, login, launching, playing) has the screen captured, then closes
-// the game window and answers the exit question as a player would.
+// The demo's walk through a launch: starts the launcher over a plain
+// desktop, and at each phase (loading, login, launching, playing, the close
+// question) has the screen captured.  It plays the player's part: clicks the
+// login page's button, closes the game window and answers the question.
 //
 //   demo_walk.exe --launcher=<exe> --screenshot=<screenshot.exe> --shots=<folder>
 //
 // The launcher's thread is held while the short phases are captured: the
 // stand-in browser completes pages within a few messages.
+#include "CDemoDesktop.h"
 #include "CLauncherProcess.h"
 #include "FakeBrowserChannel.h"
+#include "FakeFormLayout.h"
 #include "LauncherWindows.h"
 #include <cstdio>
 #include <string>
@@ -43,6 +46,15 @@ bool RunAndWait(const std::wstring& exe, const std::wstring& argument)
     return code == 0;
 }
 
+// A left click at the centre of r, in client coordinates of the window.
+void Click(HWND window, const RECT& r)
+{
+    POINT at = CentreOf(r);
+    LPARAM where = MAKELPARAM(at.x, at.y);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageW(window, WM_LBUTTONUP, 0, where);
+}
+
 int Fail(const wchar_t* what)
 {
     fwprintf(stderr, L"demo: %ls\n", what);
@@ -68,6 +80,7 @@ int wmain(int argc, wchar_t** argv)
     // Pages complete only when this walk says so, so each phase lasts for
     // its screenshot.
     SetEnvironmentVariableW(L"FAKEBROWSER_MANUAL", L"1");
+    CDemoDesktop desktop;
     CLauncherProcess launcher;
     if (!launcher.Start(exe))
         return Fail(L"the launcher did not start");
@@ -91,8 +104,12 @@ int wmain(int argc, wchar_t** argv)
     Sleep(500);
     shot(L"2-login");
 
-    // The player has logged in: the page asks for a new window.
-    PostMessageW(BrowserControlOf(roles.loginPane.hwnd), FakeChannelNewWindow(), 0, 0);
+    // The player presses the page's button, which opens the game in a new
+    // window.
+    HWND page = BrowserControlOf(roles.loginPane.hwnd);
+    RECT client = {};
+    GetClientRect(page, &client);
+    Click(page, FakeFormLayout::For(client).button);
     if (!WaitFor([&] {
             roles = Look(launcher.Id());
             return !roles.main.visible && roles.VisibleImages(0, 0) > 0;
@@ -113,6 +130,8 @@ int wmain(int argc, wchar_t** argv)
     HWND box = nullptr;
     if (!WaitFor([&] { return (box = QuestionBoxOf(launcher.ThreadId())) != nullptr; }))
         return Fail(L"no exit question");
+    Sleep(500);
+    shot(L"5-closing");
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES)));
     if (!launcher.WaitForExit(10000))
         return Fail(L"the launcher did not end");

@@ -79,6 +79,8 @@ LRESULT CALLBACK CFakeControlWindow::WindowProc(HWND hwnd, UINT message, WPARAM 
         self->m_hwnd = nullptr;
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
+    if (self->m_pageView.OnInput(hwnd, message, wParam, lParam, *self->m_control))
+        return 0;
     if (message == WM_PAINT) {
         self->Paint();
         return 0;
@@ -114,8 +116,6 @@ LRESULT CALLBACK CFakeControlWindow::WindowProc(HWND hwnd, UINT message, WPARAM 
 
 void CFakeControlWindow::Paint()
 {
-    // A plain page: white, with its address and title, so a screenshot shows
-    // which page the control holds.
     // The page is laid out at the view's size; whatever of the window lies
     // beyond it (a window resized behind the control's back) stays grey.
     PAINTSTRUCT ps;
@@ -123,12 +123,7 @@ void CFakeControlWindow::Paint()
     RECT window;
     GetClientRect(m_hwnd, &window);
     FillRect(dc, &window, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-    RECT client = {0, 0, m_view.right - m_view.left, m_view.bottom - m_view.top};
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    std::wstring text = m_control->Title() + L"\n" + m_control->Url();
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0x20, 0x20, 0x20));
-    InflateRect(&client, -8, -8);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_LEFT | DT_TOP | DT_WORDBREAK);
+    RECT page = {0, 0, m_view.right - m_view.left, m_view.bottom - m_view.top};
+    m_pageView.Paint(dc, page, *m_control);
     EndPaint(m_hwnd, &ps);
 }

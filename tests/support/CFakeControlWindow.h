@@ -1,7 +1,9 @@
 // CFakeControlWindow: the stand-in control's own child window, made at
-// in-place activation inside the container's window.  It shows the page's
-// address and title, and receives the control channel's messages.
+// in-place activation inside the container's window.  It shows the page
+// (CFakePageView), passes the page the mouse and keys, and receives the
+// control channel's messages.
 #pragma once
+#include "CFakePageView.h"
 #include <windows.h>
 
 class CFakeWebBrowser;
@@ -33,4 +35,5 @@ private:
     HWND m_hwnd = nullptr;
     RECT m_view = {};  // in the parent's client coordinates
     CFakeWebBrowser* m_control = nullptr;  // owns this window
+    CFakePageView m_pageView;  // what the window shows of the page
 };

@@ -80,6 +80,22 @@ int CFakePageFile::Parse(const std::wstring& text)
             std::vector<std::wstring> f = Fields(rest);
             f.resize(3);
             current->Input(f[0], f[1], CFakeVariant::Bstr(f[2]));
+        } else if ((keyword == L"field" || keyword == L"password" || keyword == L"choice") && current) {
+            std::vector<std::wstring> f = Fields(rest);
+            f.resize(2);
+            FakeField::Kind kind = keyword == L"field"      ? FakeField::Text
+                                   : keyword == L"password" ? FakeField::Password
+                                                            : FakeField::Choice;
+            current->look.fields.push_back(FakeField{kind, f[0], f[1]});
+        } else if (keyword == L"heading" && current) {
+            current->look.heading = rest;
+        } else if (keyword == L"button" && current) {
+            current->look.button = rest;
+        } else if (keyword == L"link" && current) {
+            current->look.links.push_back(rest);
+        } else if (keyword == L"scene" && current) {
+            current->look.scene = true;
+            current->look.sceneLine = rest;
         } else if (keyword == L"flags" && current) {
             std::wistringstream flags(rest);
             std::wstring flag;

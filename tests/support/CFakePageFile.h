@@ -10,6 +10,14 @@
 //   input <name> <id> <value>       a string input (id and value may be empty)
 //   flags <flag> ...                noDocument noDocument3 noCustomDoc
 //                                   itemFails itemWrongInterface
+// and what the control's window draws of the page (FakePageLook):
+//   heading <text>                  a login form under this title
+//   field <label> <value>           a text field of the form
+//   password <label> <value>        a password field (drawn as dots)
+//   choice <label> <value>          a drop-down choice showing value
+//   button <label>                  the form's button: a click fires NewWindow2
+//   link <text>                     a link of the form (the first under the fields)
+//   scene <line>                    a game scene under the page's title
 #pragma once
 #include "FakePage.h"
 

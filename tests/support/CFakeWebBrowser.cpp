@@ -191,7 +191,7 @@ void CFakeWebBrowser::PostCompletion()
 {
     m_postWhenWindowReady = !Window();
     if (Window())
-        PostMessageW(Window(), FakeChannelCompleteNavigation(), 0, 0);
+        FakeChannelCompleteLater(Window(), m_settings.completionDelay);
 }
 
 void CFakeWebBrowser::WindowReady()

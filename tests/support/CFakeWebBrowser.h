@@ -23,6 +23,7 @@ public:
     struct Settings {
         bool loadFails = false;     // IPersistStreamInit::Load reads, then returns E_FAIL
         bool asynchronous = false;  // a navigation completes by itself, posted to the control's window
+        UINT completionDelay = 0;   // ms an asynchronous navigation takes, as a page that loads a while
     };
     static Settings& Defaults();
 

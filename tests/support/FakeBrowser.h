@@ -27,10 +27,16 @@
 // Without a test to set pages up (the launcher run from outside), the DLL
 // target fakebrowser.dll serves the same control: regsvr32 it in a
 // throw-away prefix, name a page file in FAKEBROWSER_PAGES (format in
-// CFakePageFile.h); navigations then complete by themselves, and another
-// process posts the registered messages of FakeBrowserChannel.h to the
-// control's window (class kFakeBrowserWindowClass) for NewWindow2 and
-// TitleChange.
+// CFakePageFile.h); navigations then complete by themselves (after
+// FAKEBROWSER_DELAY ms when set; only on command with FAKEBROWSER_MANUAL),
+// and another process posts the registered messages of FakeBrowserChannel.h
+// to the control's window (class kFakeBrowserWindowClass) for NewWindow2
+// and TitleChange.
+//
+// What the control's window shows (CFakePageView): the page's look
+// (login.look: a form or a game scene; else title and address on white),
+// and in its corner what reached it.  A click on a form's button fires
+// NewWindow2 before the click returns, as the page's script would.
 //
 // Between tests: CFakePageTable::Clear(), CFakeWebBrowser::ResetHistory(),
 // and reset CFakeWebBrowser::Defaults() if a test changed it.

@@ -28,3 +28,20 @@ inline UINT FakeChannelTitleChange()
     static const UINT message = RegisterWindowMessageW(L"FakeWebBrowser.TitleChange");
     return message;
 }
+
+// Posts CompleteNavigation to a control's window now, or after delay ms
+// from a timer of that window (a newer request restarts the wait).
+inline void FakeChannelCompleteLater(HWND control, UINT delay)
+{
+    struct Later {
+        static void CALLBACK Fire(HWND hwnd, UINT, UINT_PTR id, DWORD)
+        {
+            KillTimer(hwnd, id);
+            PostMessageW(hwnd, FakeChannelCompleteNavigation(), 0, 0);
+        }
+    };
+    if (delay == 0)
+        PostMessageW(control, FakeChannelCompleteNavigation(), 0, 0);
+    else
+        SetTimer(control, 1, delay, &Later::Fire);  // the window's only timer
+}

@@ -2,11 +2,13 @@
 // for runs of the launcher itself (demo, end-to-end) in a throw-away Wine
 // prefix where this DLL is registered for the WebBrowser CLSID.  Pages come
 // from the file named by FAKEBROWSER_PAGES (see CFakePageFile.h);
-// navigations complete by themselves, and the control channel's messages
-// (FakeBrowserChannel.h) drive the rest from outside.
+// navigations complete by themselves (after FAKEBROWSER_DELAY ms when set),
+// and the control channel's messages (FakeBrowserChannel.h) drive the rest
+// from outside.
 #include "CFakeClassFactory.h"
 #include "CFakePageFile.h"
 #include "CFakeWebBrowser.h"
+#include <cwchar>
 #include <exdisp.h>
 #include <string>
 
@@ -28,6 +30,11 @@ IClassFactory2* Factory()
         // CompleteNavigation message completes them, so a driver can hold
         // the launcher in any phase as long as it likes.
         CFakeWebBrowser::Defaults().asynchronous = GetEnvironmentVariableW(L"FAKEBROWSER_MANUAL", nullptr, 0) == 0;
+        // FAKEBROWSER_DELAY=<ms>: each page then takes that long to load,
+        // so a person walking the launch sees every phase.
+        wchar_t delay[16] = {};
+        if (GetEnvironmentVariableW(L"FAKEBROWSER_DELAY", delay, 16) > 0)
+            CFakeWebBrowser::Defaults().completionDelay = static_cast<UINT>(wcstoul(delay, nullptr, 10));
         return CFakeClassFactory::Create();
     }();
     return factory.Get();
