@@ -120,8 +120,11 @@ int wmain(int argc, wchar_t** argv)
 
     // The game page finishes loading in the hidden game window.
     PostMessageW(BrowserControlOf(roles.gameWindow.hwnd), FakeChannelCompleteNavigation(), 0, 0);
-    if (!WaitFor([&] { return Look(launcher.Id()).gameWindow.visible; }))
-        return Fail(L"the game window did not show");
+    if (!WaitFor([&] {
+            LauncherScreen now = Look(launcher.Id());
+            return now.gameWindow.visible && now.VisibleImages(0, 0) == 0;
+        }))
+        return Fail(L"the game window did not take over");
     Sleep(500);
     roles = Look(launcher.Id());
     shot(L"4-playing");

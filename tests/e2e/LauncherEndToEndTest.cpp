@@ -133,14 +133,16 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     EXPECT_FALSE(launching.gameWindow.visible);
     EXPECT_EQ(1, launching.VisibleImages(0, 0)) << Describe(launching.all);
 
-    // The game page completes: the game window shows with the page's title.
+    // The game page completes: the game window shows with the page's title,
+    // and once it has told the main window, the animation is gone.  (The
+    // window shows a moment before it tells; the title comes before both.)
     HWND gameControl = BrowserControlOf(launching.gameWindow.hwnd);
     ASSERT_TRUE(gameControl);
     ASSERT_TRUE(PostMessageW(gameControl, FakeChannelCompleteNavigation(), 0, 0));
     LauncherScreen game;
     ASSERT_TRUE(WaitFor([&] {
         game = Look(launcher.Id());
-        return game.gameWindow.visible;
+        return game.gameWindow.visible && game.VisibleImages(0, 0) == 0;
     })) << Describe(game.all);
     ASSERT_TRUE(WaitFor([&] { return ViewOf(game.gameWindow.hwnd).caption == kGameTitle; }))
         << "caption: " << ViewOf(game.gameWindow.hwnd).caption;

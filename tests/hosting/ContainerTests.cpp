@@ -166,9 +166,9 @@ TEST_F(Container, EventSinkMapDeliversTheControlsEvents)
     ASSERT_EQ(S_OK, Navigate(fake, L"http://page.example/a"));
     fake->CompleteNavigation();
     fake->FireTitleChange(L"Chapter 七");
-    EXPECT_EQ((std::vector<std::wstring>{L"DocumentComplete http://page.example/a",
-                                         L"TitleChange http://page.example/a", L"TitleChange Chapter 七"}),
-              dlg.m_events);
+    EXPECT_EQ((std::vector<std::wstring>{L"TitleChange http://page.example/a",
+                                         L"DocumentComplete http://page.example/a", L"TitleChange Chapter 七"}),
+              dlg.m_events) << "the address as the first title, the page, then a later title";
     EXPECT_EQ(IdentityOf(static_cast<IWebBrowser2*>(fake)), dlg.m_pLastObject);
 
     for (BOOL answer : {TRUE, FALSE}) {

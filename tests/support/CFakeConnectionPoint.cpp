@@ -174,3 +174,112 @@ bool CFakeConnectionPoint::FireNewWindow2()
         newWindow->Release();
     return cancel != VARIANT_FALSE;
 }
+
+bool CFakeConnectionPoint::FireNewWindow3(const std::wstring& urlContext, const std::wstring& url)
+{
+    IDispatch* newWindow = nullptr;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    VARIANT args[5];
+    for (VARIANT& arg : args)
+        VariantInit(&arg);
+    args[4].vt = VT_DISPATCH | VT_BYREF;
+    args[4].ppdispVal = &newWindow;
+    args[3].vt = VT_BOOL | VT_BYREF;
+    args[3].pboolVal = &cancel;
+    args[2].vt = VT_I4;
+    args[2].lVal = 0x2;  // NWMF_USERINITED: the page asked on a click
+    args[1].vt = VT_BSTR;
+    args[1].bstrVal = FakeBstr(urlContext.data(), static_cast<UINT>(urlContext.size()));
+    args[0].vt = VT_BSTR;
+    args[0].bstrVal = FakeBstr(url.data(), static_cast<UINT>(url.size()));
+    DISPPARAMS params = {args, nullptr, 5, 0};
+    Fire(DISPID_NEWWINDOW3, &params);
+    VariantClear(&args[1]);
+    VariantClear(&args[0]);
+    if (newWindow)
+        newWindow->Release();
+    return cancel != VARIANT_FALSE;
+}
+
+bool CFakeConnectionPoint::FireBeforeNavigate2(IDispatch* browser, const std::wstring& url)
+{
+    // The by-reference arguments point at these, as the real control's do.
+    VARIANT address, flags, target, postData, headers;
+    for (VARIANT* v : {&address, &flags, &target, &postData, &headers})
+        VariantInit(v);
+    address.vt = VT_BSTR;
+    address.bstrVal = FakeBstr(url.data(), static_cast<UINT>(url.size()));
+    flags.vt = VT_I4;
+    flags.lVal = 0;
+    target.vt = VT_BSTR;
+    target.bstrVal = FakeBstr(L"", 0);
+    headers.vt = VT_BSTR;
+    headers.bstrVal = FakeBstr(L"", 0);
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    VARIANT args[7];
+    for (VARIANT& arg : args)
+        VariantInit(&arg);
+    args[6].vt = VT_DISPATCH;
+    args[6].pdispVal = browser;
+    VARIANT* refs[5] = {&address, &flags, &target, &postData, &headers};
+    for (int i = 0; i < 5; ++i) {
+        args[5 - i].vt = VT_VARIANT | VT_BYREF;
+        args[5 - i].pvarVal = refs[i];
+    }
+    args[0].vt = VT_BOOL | VT_BYREF;
+    args[0].pboolVal = &cancel;
+    DISPPARAMS params = {args, nullptr, 7, 0};
+    Fire(DISPID_BEFORENAVIGATE2, &params);
+    for (VARIANT* v : {&address, &flags, &target, &postData, &headers})
+        VariantClear(v);
+    return cancel != VARIANT_FALSE;
+}
+
+void CFakeConnectionPoint::FireDownloadBegin()
+{
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    Fire(DISPID_DOWNLOADBEGIN, &none);
+}
+
+void CFakeConnectionPoint::FireDownloadComplete()
+{
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    Fire(DISPID_DOWNLOADCOMPLETE, &none);
+}
+
+void CFakeConnectionPoint::FireProgressChange(long progress, long progressMax)
+{
+    VARIANT args[2];
+    VariantInit(&args[0]);
+    VariantInit(&args[1]);
+    args[1].vt = VT_I4;
+    args[1].lVal = progress;
+    args[0].vt = VT_I4;
+    args[0].lVal = progressMax;
+    DISPPARAMS params = {args, nullptr, 2, 0};
+    Fire(DISPID_PROGRESSCHANGE, &params);
+}
+
+void CFakeConnectionPoint::FireStatusTextChange(const std::wstring& text)
+{
+    VARIANT arg;
+    VariantInit(&arg);
+    arg.vt = VT_BSTR;
+    arg.bstrVal = FakeBstr(text.data(), static_cast<UINT>(text.size()));
+    DISPPARAMS params = {&arg, nullptr, 1, 0};
+    Fire(DISPID_STATUSTEXTCHANGE, &params);
+    VariantClear(&arg);
+}
+
+void CFakeConnectionPoint::FireCommandStateChange(long command, bool enable)
+{
+    VARIANT args[2];
+    VariantInit(&args[0]);
+    VariantInit(&args[1]);
+    args[1].vt = VT_I4;
+    args[1].lVal = command;
+    args[0].vt = VT_BOOL;
+    args[0].boolVal = enable ? VARIANT_TRUE : VARIANT_FALSE;
+    DISPPARAMS params = {args, nullptr, 2, 0};
+    Fire(DISPID_COMMANDSTATECHANGE, &params);
+}

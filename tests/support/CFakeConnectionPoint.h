@@ -32,6 +32,22 @@ public:
     // rgvarg[0] VT_BOOL|VT_BYREF (Cancel, VARIANT_FALSE on entry).  Returns
     // whether a sink set Cancel; an object a sink handed back is released.
     bool FireNewWindow2();
+    // NewWindow3, after a NewWindow2 nobody cancelled: rgvarg[4] ppDisp,
+    // rgvarg[3] Cancel, rgvarg[2] VT_I4 flags (NWMF_USERINITED), rgvarg[1]
+    // VT_BSTR the page that asked, rgvarg[0] VT_BSTR the address it asked
+    // for.  Returns whether a sink set Cancel.
+    bool FireNewWindow3(const std::wstring& urlContext, const std::wstring& url);
+    // BeforeNavigate2: rgvarg[6] VT_DISPATCH the browser object, then
+    // references to URL (VT_BSTR), Flags (VT_I4), TargetFrameName (VT_BSTR),
+    // PostData (VT_EMPTY) and Headers (VT_BSTR), and rgvarg[0] Cancel
+    // (VT_BOOL|VT_BYREF).  Returns whether a sink set Cancel.
+    bool FireBeforeNavigate2(IDispatch* browser, const std::wstring& url);
+    // The progress noise of a load, each with the real control's layout.
+    void FireDownloadBegin();                            // no arguments
+    void FireDownloadComplete();                         // no arguments
+    void FireProgressChange(long progress, long progressMax);  // two VT_I4
+    void FireStatusTextChange(const std::wstring& text);       // VT_BSTR
+    void FireCommandStateChange(long command, bool enable);    // VT_I4, VT_BOOL
     size_t SinkCount() const { return m_sinks.size(); }
     LONG RefCount() const { return m_refs; }
 

@@ -173,10 +173,14 @@ HRESULT CFakeWebBrowser::InitNew()
 
 HRESULT CFakeWebBrowser::StartNavigation(const std::wstring& url)
 {
-    m_pending = CFakePageTable::Find(url);
-    m_pendingSet = true;
-    if (m_settings.asynchronous)
-        PostCompletion();
+    // As the real control does: BeforeNavigate2 at once, inside Navigate and
+    // so inside whatever handler called it; a sink may cancel the load.
+    ComPtr<CFakeWebBrowser> self(this);
+    if (m_point->FireBeforeNavigate2(Self(), url)) {
+        m_record->cancelledNavigations++;
+        return S_OK;
+    }
+    MakePending(url);
     return S_OK;
 }
 
@@ -184,7 +188,16 @@ HRESULT CFakeWebBrowser::Reload()
 {
     if (Url().empty())
         return S_OK;  // nothing shown yet: nothing to reload
-    return StartNavigation(Url());
+    MakePending(Url());  // a reload asks nobody first
+    return S_OK;
+}
+
+void CFakeWebBrowser::MakePending(const std::wstring& url)
+{
+    m_pending = CFakePageTable::Find(url);
+    m_pendingSet = true;
+    if (m_settings.asynchronous)
+        PostCompletion();
 }
 
 void CFakeWebBrowser::PostCompletion()
@@ -227,6 +240,14 @@ HRESULT CFakeWebBrowser::CompleteNavigation()
     ComPtr<CFakeWebBrowser> self(this);
     FakePage page = m_pending;
     m_pendingSet = false;
+    const bool hadPage = !Url().empty();
+
+    // The noise of a load, as the real control makes it.
+    m_point->FireDownloadBegin();
+    m_point->FireProgressChange(0, kProgressMax);
+    m_point->FireStatusTextChange(L"正在打开网页 " + page.url + L"...");
+    m_point->FireCommandStateChange(CSC_NAVIGATEFORWARD, false);
+    m_point->FireCommandStateChange(CSC_NAVIGATEBACK, hadPage);
 
     // The old page's frames and document go now, as in the real control.
     m_frames.clear();
@@ -241,14 +262,22 @@ HRESULT CFakeWebBrowser::CompleteNavigation()
     m_ole.WindowObject().Repaint();
 
     // Held for the events: a handler may navigate again and replace them.
+    // Every NavigateComplete2 comes before any DocumentComplete; the title
+    // is the address until the page's own title has been read.
     std::vector<ComPtr<CFakeFrameBrowser>> frames = m_frames;
     m_point->FireNavigateComplete2(Self(), page.url);
     for (const ComPtr<CFakeFrameBrowser>& frame : frames)
         FireNavigateCompleteTree(frame.Get());
+    m_point->FireTitleChange(page.url);
+    m_point->FireProgressChange(kProgressMax / 2, kProgressMax);
+    m_point->FireDownloadComplete();
+    if (!page.title.empty())
+        m_point->FireTitleChange(page.title);
     for (const ComPtr<CFakeFrameBrowser>& frame : frames)
         FireDocumentCompleteTree(frame.Get());
     m_point->FireDocumentComplete(Self(), page.url);
-    m_point->FireTitleChange(page.title.empty() ? page.url : page.title);
+    m_point->FireProgressChange(-1, kProgressMax);
+    m_point->FireStatusTextChange(L"完成");
     return S_OK;
 }
 
@@ -267,10 +296,13 @@ void CFakeWebBrowser::FireDocumentCompleteTree(CFakeFrameBrowser* frame)
     m_point->FireDocumentComplete(static_cast<IWebBrowser2*>(frame), frame->Url());
 }
 
-bool CFakeWebBrowser::FireNewWindow2()
+bool CFakeWebBrowser::FireNewWindow2(const std::wstring& url)
 {
     ComPtr<CFakeWebBrowser> self(this);
-    return m_point->FireNewWindow2();
+    if (m_point->FireNewWindow2())
+        return true;
+    // Not cancelled: the real control asks once more, naming the address.
+    return m_point->FireNewWindow3(Url(), url.empty() ? std::wstring(L"about:blank") : url);
 }
 
 void CFakeWebBrowser::FireTitleChange(const std::wstring& title)

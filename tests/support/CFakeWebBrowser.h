@@ -64,14 +64,20 @@ public:
     bool NavigationPending() const { return m_pendingSet; }
     const std::wstring& PendingUrl() const { return m_pending.url; }
 
-    // Completes the pending navigation as the real control does: the page's
-    // document replaces the old one, then NavigateComplete2 for the page, for
-    // each frame (depth first), DocumentComplete for each frame, for the
-    // page, and TitleChange with the title (the address when it has none).
-    // S_FALSE when nothing is pending.
+    // Completes the pending navigation as the real control does:
+    // DownloadBegin, ProgressChange, StatusTextChange, CommandStateChange
+    // (forward, back); the page's document replaces the old one; then
+    // NavigateComplete2 for the page and for each frame (depth first),
+    // TitleChange with the address, ProgressChange, DownloadComplete,
+    // TitleChange with the title (when the page has one), DocumentComplete
+    // for each frame (inner first) and for the page, ProgressChange(-1) and
+    // StatusTextChange.  (Navigate itself fires BeforeNavigate2 first, at
+    // once; a cancelled one makes nothing pending.)  S_FALSE when nothing is
+    // pending.
     HRESULT CompleteNavigation();
-    // NewWindow2; returns whether a sink set Cancel.
-    bool FireNewWindow2();
+    // NewWindow2, then NewWindow3 (for url, about:blank when empty) when no
+    // sink cancelled it; returns whether a sink set Cancel.
+    bool FireNewWindow2(const std::wstring& url = std::wstring());
     void FireTitleChange(const std::wstring& title);
     // DocumentComplete for the current page alone.
     void FireDocumentComplete();
@@ -116,6 +122,8 @@ private:
 
     IDispatch* Self() { return static_cast<IWebBrowser2*>(this); }
     void PostCompletion();
+    void MakePending(const std::wstring& url);
+    static constexpr long kProgressMax = 10000;
     void FireNavigateCompleteTree(CFakeFrameBrowser* frame);
     void FireDocumentCompleteTree(CFakeFrameBrowser* frame);
 

@@ -50,6 +50,7 @@ struct FakeBrowserRecord {
 
     // Through IWebBrowser2 or its dispatch members.
     std::vector<std::wstring> navigations;   // URLs, in order
+    int cancelledNavigations = 0;            // a sink cancelled BeforeNavigate2
     int refreshCalls = 0;
     std::vector<bool> silentPuts;
     std::vector<bool> statusBarPuts;

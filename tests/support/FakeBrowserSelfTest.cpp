@@ -139,18 +139,44 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
     BSTR url = SysAllocString(page.url.c_str());
     browser->Navigate(url, nullptr, nullptr, nullptr, nullptr);
     SysFreeString(url);
+    // BeforeNavigate2 came inside Navigate, before anything loaded.
+    ASSERT_EQ(1u, events2.events.size());
+    EXPECT_EQ(DISPID_BEFORENAVIGATE2, events2.events[0].id);
+    const VARTYPE byRef = VT_VARIANT | VT_BYREF;
+    EXPECT_EQ((std::vector<VARTYPE>{VT_BOOL | VT_BYREF, byRef, byRef, byRef, byRef, byRef, VT_DISPATCH}),
+              events2.events[0].types);
+    EXPECT_EQ(page.url, events2.events[0].text);
+    EXPECT_TRUE(events2.events[0].cancelFalseOnEntry);
+    events2.events.clear();
+    plain.events.clear();
     ASSERT_EQ(S_OK, fake->CompleteNavigation());
     ASSERT_EQ(2u, fake->Frames().size());
     IDispatch* self = static_cast<IWebBrowser2*>(fake);
     IDispatch* leftFrame = static_cast<IWebBrowser2*>(fake->Frames()[0].Get());
     IDispatch* rightFrame = static_cast<IWebBrowser2*>(fake->Frames()[1].Get());
     const std::vector<VARTYPE> browserArgs = {VT_VARIANT | VT_BYREF, VT_DISPATCH};
-    struct Expected { DISPID id; IDispatch* browser; std::wstring text; };
+    const std::vector<VARTYPE> twoI4 = {VT_I4, VT_I4};
+    const std::vector<VARTYPE> text = {VT_BSTR};
+    const std::vector<VARTYPE> none;
+    struct Expected { DISPID id; IDispatch* browser; std::wstring text; std::vector<VARTYPE> types; };
     const Expected expected[] = {
-        {DISPID_NAVIGATECOMPLETE2, self, page.url},   {DISPID_NAVIGATECOMPLETE2, leftFrame, left.url},
-        {DISPID_NAVIGATECOMPLETE2, rightFrame, right.url}, {DISPID_DOCUMENTCOMPLETE, leftFrame, left.url},
-        {DISPID_DOCUMENTCOMPLETE, rightFrame, right.url}, {DISPID_DOCUMENTCOMPLETE, self, page.url},
-        {DISPID_TITLECHANGE, nullptr, L"Page"},
+        {DISPID_DOWNLOADBEGIN, nullptr, L"", none},
+        {DISPID_PROGRESSCHANGE, nullptr, L"", twoI4},
+        {DISPID_STATUSTEXTCHANGE, nullptr, L"正在打开网页 " + page.url + L"...", text},
+        {DISPID_COMMANDSTATECHANGE, nullptr, L"", {VT_BOOL, VT_I4}},
+        {DISPID_COMMANDSTATECHANGE, nullptr, L"", {VT_BOOL, VT_I4}},
+        {DISPID_NAVIGATECOMPLETE2, self, page.url, browserArgs},
+        {DISPID_NAVIGATECOMPLETE2, leftFrame, left.url, browserArgs},
+        {DISPID_NAVIGATECOMPLETE2, rightFrame, right.url, browserArgs},
+        {DISPID_TITLECHANGE, nullptr, page.url, text},
+        {DISPID_PROGRESSCHANGE, nullptr, L"", twoI4},
+        {DISPID_DOWNLOADCOMPLETE, nullptr, L"", none},
+        {DISPID_TITLECHANGE, nullptr, L"Page", text},
+        {DISPID_DOCUMENTCOMPLETE, leftFrame, left.url, browserArgs},
+        {DISPID_DOCUMENTCOMPLETE, rightFrame, right.url, browserArgs},
+        {DISPID_DOCUMENTCOMPLETE, self, page.url, browserArgs},
+        {DISPID_PROGRESSCHANGE, nullptr, L"", twoI4},
+        {DISPID_STATUSTEXTCHANGE, nullptr, L"完成", text},
     };
     for (CTestSink* sink : {&events2, &plain}) {
         ASSERT_EQ(std::size(expected), sink->events.size());
@@ -159,10 +185,7 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
             EXPECT_EQ(expected[i].id, got.id) << "event " << i;
             EXPECT_EQ(expected[i].browser, got.browser) << "event " << i;
             EXPECT_EQ(expected[i].text, got.text) << "event " << i;
-            if (got.id != DISPID_TITLECHANGE)
-                EXPECT_EQ(browserArgs, got.types) << "event " << i;
-            else
-                EXPECT_EQ(std::vector<VARTYPE>{VT_BSTR}, got.types);
+            EXPECT_EQ(expected[i].types, got.types) << "event " << i;
         }
     }
     // Each frame's browser object carries its own document.
@@ -175,10 +198,20 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
     EXPECT_NE(frameDocument.Get(), fake->Document());
     EXPECT_EQ(3u, fake->AllDocuments().size());
 
+    // Nobody cancels NewWindow2: NewWindow3 follows, naming the address.
+    events2.events.clear();
+    EXPECT_FALSE(fake->FireNewWindow2(L"http://game.example/"));
+    ASSERT_EQ(2u, events2.events.size());
+    EXPECT_EQ(DISPID_NEWWINDOW2, events2.events[0].id);
+    EXPECT_EQ(DISPID_NEWWINDOW3, events2.events[1].id);
+    EXPECT_EQ((std::vector<VARTYPE>{VT_BSTR, VT_BSTR, VT_I4, VT_BOOL | VT_BYREF, VT_DISPATCH | VT_BYREF}),
+              events2.events[1].types);
+    EXPECT_EQ(L"http://game.example/", events2.events[1].text);
+
     plain.cancelNewWindow = true;
     EXPECT_TRUE(fake->FireNewWindow2());
     const SinkEvent& newWindow = events2.events.back();
-    EXPECT_EQ(DISPID_NEWWINDOW2, newWindow.id);
+    EXPECT_EQ(DISPID_NEWWINDOW2, newWindow.id) << "a cancelled NewWindow2 has no NewWindow3";
     EXPECT_EQ((std::vector<VARTYPE>{VT_BOOL | VT_BYREF, VT_DISPATCH | VT_BYREF}), newWindow.types);
     EXPECT_TRUE(newWindow.newWindowNullOnEntry);
     EXPECT_TRUE(newWindow.cancelFalseOnEntry);
@@ -192,6 +225,15 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
     fake->FireTitleChange(L"Other");
     EXPECT_EQ(L"Other", events2.events.back().text);
     EXPECT_EQ(plainSeen, plain.events.size());
+
+    // A sink that cancels BeforeNavigate2 stops the load before it starts.
+    events2.cancelNavigation = true;
+    BSTR next = SysAllocString(L"http://next.example/");
+    EXPECT_EQ(S_OK, browser->Navigate(next, nullptr, nullptr, nullptr, nullptr));
+    SysFreeString(next);
+    EXPECT_FALSE(fake->NavigationPending());
+    EXPECT_EQ(1, fake->Record().cancelledNavigations);
+    EXPECT_EQ(L"http://next.example/", events2.events.back().text);
 
     EXPECT_EQ(S_OK, point->Unadvise(cookie2));
     EXPECT_EQ(0, events2.refs);

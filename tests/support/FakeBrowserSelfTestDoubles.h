@@ -5,6 +5,7 @@
 #pragma once
 #include "FakeComSupport.h"
 #include <exdisp.h>
+#include <exdispid.h>
 #include <mshtmhst.h>
 #include <oleidl.h>
 #include <string>
@@ -24,6 +25,7 @@ public:
     explicit CTestSink(bool answersEvents2) : m_answersEvents2(answersEvents2) {}
     LONG refs = 0;
     bool cancelNewWindow = false;
+    bool cancelNavigation = false;
     std::vector<SinkEvent> events;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
@@ -60,6 +62,15 @@ public:
             if (cancelNewWindow)
                 *a[0].pboolVal = VARIANT_TRUE;
         }
+        if (id == DISPID_BEFORENAVIGATE2 && params->cArgs == 7) {
+            if (a[5].vt == (VT_VARIANT | VT_BYREF) && a[5].pvarVal->vt == VT_BSTR)
+                e.text = a[5].pvarVal->bstrVal;
+            e.cancelFalseOnEntry = a[0].vt == (VT_BOOL | VT_BYREF) && *a[0].pboolVal == VARIANT_FALSE;
+            if (cancelNavigation)
+                *a[0].pboolVal = VARIANT_TRUE;
+        }
+        if (id == DISPID_NEWWINDOW3 && params->cArgs == 5 && a[0].vt == VT_BSTR)
+            e.text = a[0].bstrVal;
         events.push_back(e);
         return S_OK;
     }
