@@ -1,6 +1,7 @@
 #include "CExplorer_l.h"
 #include "CWndOle.h"
 #include "DispatchTypes.h"
+#include "WebBrowserDispids.h"
 
 namespace {
 
@@ -22,36 +23,36 @@ BOOL CExplorer_l::Create(LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect
 
 void CExplorer_l::Navigate(LPCWSTR URL, VARIANT* Flags, VARIANT* TargetFrameName, VARIANT* PostData, VARIANT* Headers)
 {
-    InvokeHelper(104, DISPATCH_METHOD, VT_EMPTY, nullptr,
+    InvokeHelper(DISPID_WEBBROWSER_NAVIGATE, DISPATCH_METHOD, VT_EMPTY, nullptr,
                  Params(VTS_BSTR VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT),
                  URL, Flags, TargetFrameName, PostData, Headers);
 }
 
 void CExplorer_l::Refresh()
 {
-    InvokeHelper(-550, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr);
+    InvokeHelper(DISPID_REFRESH, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr);
 }
 
 CString CExplorer_l::get_LocationURL()
 {
     CString result;
-    InvokeHelper(211, DISPATCH_PROPERTYGET, VT_BSTR, &result, nullptr);
+    InvokeHelper(DISPID_WEBBROWSER_LOCATIONURL, DISPATCH_PROPERTYGET, VT_BSTR, &result, nullptr);
     return result;
 }
 
 LPDISPATCH CExplorer_l::get_Document()
 {
     LPDISPATCH result = nullptr;
-    InvokeHelper(203, DISPATCH_PROPERTYGET, VT_DISPATCH, &result, nullptr);
+    InvokeHelper(DISPID_WEBBROWSER_DOCUMENT, DISPATCH_PROPERTYGET, VT_DISPATCH, &result, nullptr);
     return result;
 }
 
 void CExplorer_l::put_Silent(BOOL bNewValue)
 {
-    InvokeHelper(551, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, Params(VTS_BOOL), bNewValue);
+    InvokeHelper(DISPID_WEBBROWSER_SILENT, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, Params(VTS_BOOL), bNewValue);
 }
 
 void CExplorer_l::put_StatusBar(BOOL bNewValue)
 {
-    InvokeHelper(403, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, Params(VTS_BOOL), bNewValue);
+    InvokeHelper(DISPID_WEBBROWSER_STATUSBAR, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, Params(VTS_BOOL), bNewValue);
 }

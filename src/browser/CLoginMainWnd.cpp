@@ -1,8 +1,10 @@
 #include "CLoginMainWnd.h"
 #include "MinimizedIcon.h"
+#include "AttachUIController.h"
 #include "CWinApp.h"
 #include "DDX.h"
 #include "LauncherMessages.h"
+#include "WebBrowserDispids.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CLoginMainWnd, CDialog)
@@ -14,8 +16,8 @@ BEGIN_MESSAGE_MAP(CLoginMainWnd, CDialog)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CLoginMainWnd, CDialog)
-    ON_EVENT(CLoginMainWnd, IDC_GAME_BROWSER, 259, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
-    ON_EVENT(CLoginMainWnd, IDC_GAME_BROWSER, 113, OnTitleChange, VTS_BSTR)
+    ON_EVENT(CLoginMainWnd, IDC_GAME_BROWSER, DISPID_DOCUMENTCOMPLETE, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
+    ON_EVENT(CLoginMainWnd, IDC_GAME_BROWSER, DISPID_TITLECHANGE, OnTitleChange, VTS_BSTR)
 END_EVENTSINK_MAP()
 
 CLoginMainWnd::CLoginMainWnd(CWnd* pParent)
@@ -44,15 +46,7 @@ BOOL CLoginMainWnd::OnInitDialog()
     m_wndBrowser.MoveWindow(0, 0, 1, 1, TRUE);
     m_wndBrowser.put_Silent(TRUE);
 
-    if (IUnknown* pUnk = m_wndBrowser.GetControlUnknown()) {
-        IWebBrowser2* pBrowser = nullptr;
-        if (SUCCEEDED(pUnk->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&pBrowser))) && pBrowser) {
-            m_uiController.m_b3DBorder = FALSE;
-            m_uiController.m_bScrollBars = FALSE;
-            m_uiController.SetWebBrowser(pBrowser);
-            pBrowser->Release();
-        }
-    }
+    AttachUIController(m_wndBrowser, m_uiController);
 
     CString url, title;
     url.LoadString(IDS_LOGIN_URL);
@@ -76,7 +70,7 @@ void CLoginMainWnd::OnDocumentComplete(LPDISPATCH, VARIANT*)
     m_bGameShown = TRUE;
     ShowWindow(SW_SHOW);
     if (CWnd* pMain = AfxGetMainWnd())
-        pMain->SendMessage(WM_LAUNCHER_PHASE, 0, 0);
+        pMain->SendMessage(WM_LAUNCHER_PHASE, LAUNCHER_PHASE_PAGE_READY, 0);
 }
 
 void CLoginMainWnd::FitBrowser()

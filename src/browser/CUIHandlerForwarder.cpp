@@ -1,5 +1,5 @@
-#include "browser/CUIHandlerForwarder.h"
-#include "browser/CWebUIController.h"
+#include "CUIHandlerForwarder.h"
+#include "CWebUIController.h"
 #include <new>
 
 LONG CUIHandlerForwarder::s_cLive = 0;

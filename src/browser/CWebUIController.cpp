@@ -1,11 +1,6 @@
-#include "browser/CWebUIController.h"
-#include "browser/CUIHandlerForwarder.h"
-
-namespace {
-
-const DISPID DISPID_NAVIGATECOMPLETE2_EVENT = 252;
-
-} // namespace
+#include "CWebUIController.h"
+#include "CUIHandlerForwarder.h"
+#include <exdispid.h>
 
 CWebUIController::CWebUIController()
     : m_pForwarder(CUIHandlerForwarder::Create(this))
@@ -28,41 +23,31 @@ HRESULT CWebUIController::SetWebBrowser(IWebBrowser2* pBrowser)
     if (m_pWebBrowser) {
         // Best effort: a browser that no longer finds the connection
         // point is dropped all the same.
-        IConnectionPointContainer* pContainer = nullptr;
-        HRESULT hr = m_pWebBrowser->QueryInterface(IID_IConnectionPointContainer,
-                                                   reinterpret_cast<void**>(&pContainer));
+        CComPtr<IConnectionPointContainer> pContainer;
+        HRESULT hr = m_pWebBrowser.QueryInterface(IID_IConnectionPointContainer, &pContainer.p);
         if (SUCCEEDED(hr) && pContainer) {
-            IConnectionPoint* pPoint = nullptr;
+            CComPtr<IConnectionPoint> pPoint;
             hr = pContainer->FindConnectionPoint(DIID_DWebBrowserEvents2, &pPoint);
-            if (SUCCEEDED(hr) && pPoint) {
+            if (SUCCEEDED(hr) && pPoint)
                 pPoint->Unadvise(m_dwCookie);
-                pPoint->Release();
-            }
-            pContainer->Release();
         }
         m_dwCookie = 0;
-        IWebBrowser2* pOld = m_pWebBrowser;
-        m_pWebBrowser = nullptr;
-        pOld->Release();
+        m_pWebBrowser.Release();
     }
 
+    // The controller's own reference, until the next call.
     m_pWebBrowser = pBrowser;
     if (!pBrowser)
         return S_OK;
-    pBrowser->AddRef();
 
-    IConnectionPointContainer* pContainer = nullptr;
-    HRESULT hr = pBrowser->QueryInterface(IID_IConnectionPointContainer,
-                                          reinterpret_cast<void**>(&pContainer));
+    CComPtr<IConnectionPointContainer> pContainer;
+    HRESULT hr = m_pWebBrowser.QueryInterface(IID_IConnectionPointContainer, &pContainer.p);
     if (FAILED(hr) || !pContainer)
         return hr;
-    IConnectionPoint* pPoint = nullptr;
+    CComPtr<IConnectionPoint> pPoint;
     hr = pContainer->FindConnectionPoint(DIID_DWebBrowserEvents2, &pPoint);
-    if (SUCCEEDED(hr) && pPoint) {
+    if (SUCCEEDED(hr) && pPoint)
         hr = pPoint->Advise(static_cast<DWebBrowserEvents2*>(this), &m_dwCookie);
-        pPoint->Release();
-    }
-    pContainer->Release();
     return hr;
 }
 
@@ -101,7 +86,7 @@ STDMETHODIMP CWebUIController::Invoke(DISPID dispIdMember, REFIID, LCID, WORD,
 {
     if (!pDispParams)
         return E_INVALIDARG;
-    if (dispIdMember != DISPID_NAVIGATECOMPLETE2_EVENT)
+    if (dispIdMember != DISPID_NAVIGATECOMPLETE2)
         return S_OK;
     if (pDispParams->cArgs < 2 || !pDispParams->rgvarg)
         return E_INVALIDARG;
@@ -118,27 +103,22 @@ void CWebUIController::InstallUIHandler(IDispatch* pObject)
 {
     if (!pObject)
         return;
-    IWebBrowser2* pBrowser = nullptr;
-    HRESULT hr = pObject->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&pBrowser));
+    CComPtr<IWebBrowser2> pBrowser;
+    HRESULT hr = pObject->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&pBrowser.p));
     if (FAILED(hr) || !pBrowser)
         return;
-    IDispatch* pDocument = nullptr;
+    CComPtr<IDispatch> pDocument;
     hr = pBrowser->get_Document(&pDocument);
-    if (SUCCEEDED(hr) && pDocument) {
-        ICustomDoc* pCustomDoc = nullptr;
-        // The import libraries lack IID_ICustomDoc; the header's
-        // declaration carries the same id.
-        hr = pDocument->QueryInterface(__uuidof(ICustomDoc), reinterpret_cast<void**>(&pCustomDoc));
-        // The forwarder, not this object: the document may keep it after
-        // the window that owns this controller is gone.
-        if (SUCCEEDED(hr) && pCustomDoc) {
-            if (m_pForwarder)
-                pCustomDoc->SetUIHandler(m_pForwarder);
-            pCustomDoc->Release();
-        }
-        pDocument->Release();
-    }
-    pBrowser->Release();
+    if (FAILED(hr) || !pDocument)
+        return;
+    // The import libraries lack IID_ICustomDoc; the header's declaration
+    // carries the same id.
+    CComPtr<ICustomDoc> pCustomDoc;
+    hr = pDocument.QueryInterface(__uuidof(ICustomDoc), &pCustomDoc.p);
+    // The forwarder, not this object: the document may keep it after the
+    // window that owns this controller is gone.
+    if (SUCCEEDED(hr) && pCustomDoc && m_pForwarder)
+        pCustomDoc->SetUIHandler(m_pForwarder);
 }
 
 STDMETHODIMP CWebUIController::GetHostInfo(DOCHOSTUIINFO* pInfo)

@@ -39,6 +39,7 @@
 #include <windows.h>
 #include <exdisp.h>
 #include <mshtmhst.h>
+#include "ComPtr.h"
 
 class CUIHandlerForwarder;
 
@@ -101,8 +102,8 @@ private:
 
     LONG m_nRefCount = 0;
     // Held from SetWebBrowser(browser) to the next SetWebBrowser, which is
-    // the one place that releases it.
-    IWebBrowser2* m_pWebBrowser = nullptr;
+    // the one place that lets it go.
+    CComPtr<IWebBrowser2> m_pWebBrowser;
     DWORD m_dwCookie = 0;
     // One reference, given back by the destructor.
     CUIHandlerForwarder* m_pForwarder = nullptr;

@@ -1,8 +1,10 @@
 #include "CWebWnd.h"
+#include "AttachUIController.h"
 #include "CWinApp.h"
 #include "ComPtr.h"
 #include "DDX.h"
 #include "LauncherMessages.h"
+#include "WebBrowserDispids.h"
 #include "resource.h"
 
 namespace {
@@ -20,9 +22,9 @@ BEGIN_MESSAGE_MAP(CWebWnd, CDialog)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CWebWnd, CDialog)
-    ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, 259, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
-    ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, 251, OnNewWindow2, VTS_PDISPATCH VTS_PBOOL)
-    ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, 113, OnTitleChange, VTS_BSTR)
+    ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, DISPID_DOCUMENTCOMPLETE, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
+    ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, DISPID_NEWWINDOW2, OnNewWindow2, VTS_PDISPATCH VTS_PBOOL)
+    ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, DISPID_TITLECHANGE, OnTitleChange, VTS_BSTR)
 END_EVENTSINK_MAP()
 
 CWebWnd::CWebWnd(CWnd* pParent)
@@ -54,15 +56,7 @@ BOOL CWebWnd::OnInitDialog()
     ClientToScreen(&r);
     m_wndBrowser.MoveWindow(r.left - 10, r.top - 10, 800, 400, TRUE);
 
-    if (IUnknown* pUnk = m_wndBrowser.GetControlUnknown()) {
-        IWebBrowser2* pBrowser = nullptr;
-        if (SUCCEEDED(pUnk->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&pBrowser))) && pBrowser) {
-            m_uiController.m_b3DBorder = FALSE;
-            m_uiController.m_bScrollBars = FALSE;
-            m_uiController.SetWebBrowser(pBrowser);
-            pBrowser->Release();
-        }
-    }
+    AttachUIController(m_wndBrowser, m_uiController);
 
     m_wndBrowser.put_Silent(TRUE);
     m_wndBrowser.put_StatusBar(FALSE);
@@ -85,7 +79,7 @@ BOOL CWebWnd::PreTranslateMessage(MSG* pMsg)
         if (pMsg->wParam == VK_RETURN) {
             // Told before the page gets the key, which then goes on to it
             // without dialog keyboard handling.
-            SendPhase(0);
+            SendPhase(LAUNCHER_PHASE_PAGE_READY);
             return FALSE;
         }
     }
@@ -96,7 +90,7 @@ void CWebWnd::OnDocumentComplete(LPDISPATCH, VARIANT*)
 {
     // Each frame's document and the page's: one message each.
     if (m_wndBrowser.m_hWnd)
-        SendPhase(0);
+        SendPhase(LAUNCHER_PHASE_PAGE_READY);
 }
 
 void CWebWnd::OnTitleChange(LPCWSTR)
@@ -125,7 +119,7 @@ void CWebWnd::OnNewWindow2(LPDISPATCH*, BOOL* Cancel)
     // Every interface above is released by now, before the main window runs.
     if (m_strLoginUrl.IsEmpty())
         return;   // the browser opens its new window as usual
-    SendPhase(255);
+    SendPhase(LAUNCHER_PHASE_GAME_ADDRESS);
     if (Cancel)
         *Cancel = TRUE;
 }

@@ -1,6 +1,7 @@
 // CComPtr: one COM reference, released when the holder goes.
 #pragma once
 #include <unknwn.h>
+#include <memory>
 
 template <class T>
 class CComPtr {
@@ -11,7 +12,7 @@ public:
     CComPtr(CComPtr&& o) noexcept : p(o.p) { o.p = nullptr; }
     ~CComPtr() { Release(); }
     CComPtr& operator=(const CComPtr& o) { if (o.p) o.p->AddRef(); Release(); p = o.p; return *this; }
-    CComPtr& operator=(CComPtr&& o) noexcept { if (this != &o) { Release(); p = o.p; o.p = nullptr; } return *this; }
+    CComPtr& operator=(CComPtr&& o) noexcept { if (this != std::addressof(o)) { Release(); p = o.p; o.p = nullptr; } return *this; }
 
     void Release() { if (p) { T* q = p; p = nullptr; q->Release(); } }
     // For out-parameters: the holder must be empty.

@@ -3,9 +3,9 @@
 // to a typed handler.
 //
 //   BEGIN_EVENTSINK_MAP(CMyDlg, CDialog)
-//       ON_EVENT(CMyDlg, 1002, 259, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
-//       ON_EVENT(CMyDlg, 1002, 251, OnNewWindow2, VTS_PDISPATCH VTS_PBOOL)
-//       ON_EVENT(CMyDlg, 1002, 113, OnTitleChange, VTS_BSTR)
+//       ON_EVENT(CMyDlg, 1002, DISPID_DOCUMENTCOMPLETE, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
+//       ON_EVENT(CMyDlg, 1002, DISPID_NEWWINDOW2, OnNewWindow2, VTS_PDISPATCH VTS_PBOOL)
+//       ON_EVENT(CMyDlg, 1002, DISPID_TITLECHANGE, OnTitleChange, VTS_BSTR)
 //   END_EVENTSINK_MAP()
 //
 //   void OnDocumentComplete(LPDISPATCH pDisp, VARIANT* URL);

@@ -4,6 +4,7 @@
 #include "CLoginMainWnd.h"
 #include "CTestButton.h"
 #include "CWebWnd.h"
+#include "LauncherMessages.h"
 #include "resource.h"
 
 namespace {
@@ -57,7 +58,7 @@ LRESULT CkelvorDlg::OnLauncherPhase(WPARAM wParam, LPARAM)
 {
     if (!m_pGameWnd)
         return 0;
-    if (wParam != 0) {
+    if (wParam != LAUNCHER_PHASE_PAGE_READY) {   // any other value: an address
         HandOver();
         return 0;
     }

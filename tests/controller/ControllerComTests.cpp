@@ -1,6 +1,6 @@
 // The web UI controller as a COM object on its own: its two views and their
 // one count, its event entry point and its answers to a document.
-#include "browser/CWebUIController.h"
+#include "CWebUIController.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <vector>
