@@ -32,6 +32,11 @@ protected:
         loginUrl.LoadString(IDS_LOGIN_URL);
         ASSERT_TRUE(dlg.Create(IDD_MAIN));
         ASSERT_EQ(CFakeWebBrowser::Instances().size(), 2u);
+        // The animation's clock starts now, as the launcher's does when its
+        // window is up: on a slow run (the heap checker makes every
+        // allocation costly) creating twelve windows can outlast a tick.
+        // The same timer, id and period, armed again.
+        dlg.SetTimer(ID_TIMER_LOADING, 1000, nullptr);
         PumpMessages();
     }
     void TearDown() override
