@@ -1,7 +1,7 @@
 // The web UI controller joined to stand-in browsers: advising and
 // unadvising, moving from one browser to another, installing itself in
 // every document of a page, and giving every reference back.
-#include "browser/CWebUIController.h"
+#include "CWebUIController.h"
 #include "StandInTest.h"
 
 namespace {

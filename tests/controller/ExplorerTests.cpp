@@ -1,7 +1,7 @@
 // The browser wrapper against a hosted stand-in control: each member reaches
 // the control as the member it names, with its value, and brings back what
 // the control answers.
-#include "browser/CExplorer_l.h"
+#include "CExplorer_l.h"
 #include "CDialog.h"
 #include "CWinApp.h"
 #include "DDX.h"

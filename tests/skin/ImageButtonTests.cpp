@@ -1,6 +1,7 @@
 // The image button: its image, its cursor and its actions.
 #include "CTestButton.h"
 #include "MessageBoxes.h"
+#include "Printers.h"
 #include "Pump.h"
 #include "ScreenPixels.h"
 #include "TestApp.h"
@@ -157,7 +158,10 @@ TEST_F(ImageButton, CloseAsksAndClosesTheMainWindowOnYesOnly)
         EXPECT_EQ(seen.text, L"游戏正在登陆，是否确定退出？");
         EXPECT_EQ(seen.caption, L"提示");
         EXPECT_EQ(seen.owner, owner.m_hWnd);
-        EXPECT_TRUE(seen.hasYes && seen.hasNo && !seen.hasOk && !seen.hasCancel);
+        EXPECT_TRUE(seen.hasYes);
+        EXPECT_TRUE(seen.hasNo);
+        EXPECT_FALSE(seen.hasOk);
+        EXPECT_FALSE(seen.hasCancel);
         EXPECT_EQ(owner.closes, total) << "answer " << c.answer;
         EXPECT_TRUE(owner.IsWindowVisible());
     }
@@ -175,7 +179,7 @@ TEST_F(ImageButton, LoadingFrameAndUnknownIdsDoNothing)
         EXPECT_FALSE(owner.IsIconic()) << action;
     }
     EXPECT_EQ(owner.closes, 0);
-    EXPECT_TRUE(browser.WaitForAddresses(1, 500).empty());
+    EXPECT_TRUE(IsEmpty(browser.WaitForAddresses(1, 500)));
 }
 
 } // namespace

@@ -146,10 +146,12 @@ TEST_F(FakeBrowserTest, PageFileFillsThePageTable)
     EXPECT_EQ(L"a", one.inputs[0].name);
     EXPECT_EQ(L"b", one.inputs[0].id);
     EXPECT_STREQ(L"c d", one.inputs[0].value.Get().bstrVal);
-    EXPECT_TRUE(one.noCustomDoc && one.itemFails && !one.noDocument);
+    EXPECT_TRUE(one.noCustomDoc);
+    EXPECT_TRUE(one.itemFails);
+    EXPECT_FALSE(one.noDocument);
     ASSERT_EQ(1u, one.frames.size());
     EXPECT_TRUE(one.frames[0].noDocument);
-    EXPECT_TRUE(CFakePageTable::Find(L"http://two.example/").inputs.empty());
+    EXPECT_EQ(0u, CFakePageTable::Find(L"http://two.example/").inputs.size());
     EXPECT_EQ(-1, CFakePageFile::Load(L"C:\\no\\such\\file.txt"));
 }
 

@@ -122,7 +122,7 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
     ASSERT_EQ(S_OK, browser.As(&classInfo));
     GUID source = GUID_NULL;
     EXPECT_EQ(S_OK, classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source));
-    EXPECT_TRUE(source == DIID_DWebBrowserEvents2);
+    EXPECT_EQ(DIID_DWebBrowserEvents2, source);
 
     ComPtr<IConnectionPointContainer> container;
     ASSERT_EQ(S_OK, browser.As(&container));

@@ -12,11 +12,6 @@ RECT ChildRect(HWND child)
     return r;
 }
 
-bool SameRect(const RECT& a, const RECT& b)
-{
-    return EqualRect(&a, &b) != FALSE;
-}
-
 TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
 {
     HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
@@ -69,7 +64,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         ASSERT_TRUE(IsWindow(window));
         EXPECT_EQ(host, GetParent(window));
         EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "the control shows itself";
-        EXPECT_TRUE(SameRect(given, ChildRect(window)));
+        EXPECT_TRUE(RectEq(given, ChildRect(window)));
 
         ComPtr<IOleInPlaceObject> inPlace;
         ASSERT_EQ(S_OK, ole.As(&inPlace));
@@ -78,7 +73,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         EXPECT_EQ(window, reported);
         RECT moved = {0, 0, 50, 40};
         EXPECT_EQ(S_OK, inPlace->SetObjectRects(&moved, &moved));
-        EXPECT_TRUE(SameRect(moved, ChildRect(window)));
+        EXPECT_TRUE(RectEq(moved, ChildRect(window)));
 
         ComPtr<IOleInPlaceActiveObject> active;
         ASSERT_EQ(S_OK, ole.As(&active));
