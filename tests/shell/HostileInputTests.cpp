@@ -179,6 +179,7 @@ TEST_F(HostileInput, AProgramPathIsOnlyEverNavigatedInTheGameBrowser)
         dlg.m_pGameWnd->m_bRevealPending = FALSE;
         dlg.ShowWindow(SW_SHOW);
     }
+    // A bounded negative check: no address reaches the shell within 500 ms.
     EXPECT_TRUE(IsEmpty(shell.WaitForAddresses(1, 500)));
 }
 

@@ -78,6 +78,8 @@ TEST_F(LaunchPhases, PopupsStayAboveTheRaisedMainWindow)
 {
     // The reveal raises the main window; its pane and buttons stay in front.
     LoginCompletes(loginUrl.GetString());
+    // A fixed wait: what is checked is that nothing the reveal left queued
+    // restacks them later, so the messages run for a while first.
     PumpFor(400);
     int above = 0;
     for (HWND h = ::GetWindow(dlg.m_hWnd, GW_HWNDPREV); h; h = ::GetWindow(h, GW_HWNDPREV)) {
@@ -174,6 +176,8 @@ TEST_F(LaunchPhases, AnimationCyclesTheFirstVisibleFrame)
 TEST_F(LaunchPhases, TimerTicksEverySecond)
 {
     EXPECT_EQ(Visible(), "M1");
+    // The bound is part of the check: ticking once a second, the timer shows
+    // the second frame well within 2.5 s.
     PumpUntil([&] { return dlg.m_pLoading2->IsWindowVisible() != FALSE; }, 2500);
     EXPECT_EQ(Visible(), "M2");
 }

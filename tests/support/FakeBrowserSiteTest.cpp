@@ -1,6 +1,7 @@
 // Self-test of the stand-in's ActiveX side: what it asks of a client site,
 // its saved-state loading, its in-place window, and a clean teardown.
 #include "FakeBrowserTestFixture.h"
+#include "Pump.h"
 
 namespace {
 
@@ -89,13 +90,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         fake->Navigate(url, nullptr, nullptr, nullptr, nullptr);
         SysFreeString(url);
         EXPECT_TRUE(fake->NavigationPending());
-        DWORD until = GetTickCount() + 2000;
-        MSG msg;
-        while (fake->NavigationPending() && GetTickCount() < until) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            Sleep(5);
-        }
+        PumpUntil([&] { return !fake->NavigationPending(); }, 2000);
         EXPECT_EQ(L"http://async.example/", fake->Url());
 
         EXPECT_EQ(S_OK, inPlace->InPlaceDeactivate());
