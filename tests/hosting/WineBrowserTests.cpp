@@ -5,6 +5,7 @@
 // place, dispatch calls both ways, a second event connection, and a
 // teardown that leaves the control with no reference from the container.
 #include "CHostDialog.h"
+#include "ComStub.h"
 #include "COleControlSite.h"
 #include "CWinApp.h"
 #include "DispatchTypes.h"
@@ -29,10 +30,9 @@ const BYTE kNavigate[] = VTS_BSTR VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT VTS_PVA
 
 // A second listener on the browser's events, owned by the test: it notes
 // each event's DISPID.
-class CCountingSink : public IDispatch {
+class CCountingSink : public ComStub<StubLife::Test, DispatchStubs<IDispatch>> {
 public:
     std::vector<DISPID> m_events;
-    LONG m_cRef = 0;
 
     bool Saw(DISPID id) const { return std::find(m_events.begin(), m_events.end(), id) != m_events.end(); }
     std::string Text() const
@@ -43,26 +43,16 @@ public:
         return text;
     }
 
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (!ppv)
-            return E_POINTER;
-        *ppv = nullptr;
-        if (riid != IID_IUnknown && riid != IID_IDispatch && riid != kBrowserEvents)
-            return E_NOINTERFACE;
-        *ppv = this;
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++m_cRef); }
-    STDMETHODIMP_(ULONG) Release() override { return static_cast<ULONG>(--m_cRef); }
-    STDMETHODIMP GetTypeInfoCount(UINT* p) override { return p ? (*p = 0, S_OK) : E_POINTER; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
     {
         m_events.push_back(id);
         return S_OK;
+    }
+
+private:
+    void* Interface(REFIID riid) override
+    {
+        return IidIn(riid, { IID_IUnknown, IID_IDispatch, kBrowserEvents }) ? static_cast<IDispatch*>(this) : nullptr;
     }
 };
 
@@ -139,7 +129,7 @@ TEST_F(WineBrowser, IsHostedDrivenAndTornDownCleanly)
                 static_cast<LPCWSTR>(location), static_cast<unsigned>(sink.m_events.size()), sink.Text().c_str());
 
     EXPECT_EQ(S_OK, pPoint->Unadvise(dwCookie));
-    EXPECT_EQ(0, sink.m_cRef) << "the control let go of the second sink";
+    EXPECT_EQ(0, sink.RefCount()) << "the control let go of the second sink";
     pPoint->Release();
     pContainer->Release();
 

@@ -134,8 +134,8 @@ TEST(FakeBrowserDll, ServesPagesFromItsFileAndAnswersTheChannel)
         ole->Close(OLECLOSE_NOSAVE);
         ole->SetClientSite(nullptr);
     }
-    EXPECT_EQ(0, site.refs);
-    EXPECT_EQ(0, sink.refs);
+    EXPECT_EQ(0, site.RefCount());
+    EXPECT_EQ(0, sink.RefCount());
     DestroyWindow(host);
     DeleteFileW(pages.c_str());
     OleUninitialize();

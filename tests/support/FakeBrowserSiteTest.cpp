@@ -98,7 +98,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         EXPECT_EQ(L"OnInPlaceDeactivate", record.siteCalls.back());
         EXPECT_EQ(S_OK, ole->Close(OLECLOSE_NOSAVE));
         EXPECT_EQ(S_OK, ole->SetClientSite(nullptr));
-        EXPECT_EQ(0, site.refs) << "the site is released";
+        EXPECT_EQ(0, site.RefCount()) << "the site is released";
         const std::vector<std::wstring> calls = {L"Load", L"Load", L"InitNew", L"SetClientSite", L"DoVerb(-5)",
                                                  L"SetObjectRects", L"InPlaceDeactivate", L"Close",
                                                  L"SetClientSite(null)"};
