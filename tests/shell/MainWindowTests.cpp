@@ -21,8 +21,8 @@ TEST(MainWindow, LandsCentredLayeredVisibleAndTransparent)
     CMainWndScope scope(&dlg);
     ASSERT_TRUE(dlg.Create(IDD_MAIN));
     // A transparent window shows nothing to wait for; the first loading
-    // frame, made with it, does.  Once the frame is on the screen, so is
-    // the window.
+    // frame does.  The window paints its skin before it shows the frame, so
+    // once the frame has reached the screen the skin has too.
     RECT frame = {};
     dlg.m_pLoading1->GetWindowRect(&frame);
     auto frameShows = [&] {
