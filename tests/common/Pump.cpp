@@ -20,24 +20,13 @@ void PumpMessages()
         HandleOne(msg);
 }
 
-void PumpFor(DWORD ms)
-{
-    DWORD start = ::GetTickCount();
-    do {
-        PumpMessages();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    } while (::GetTickCount() - start < ms);
-    PumpMessages();
-}
-
 bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs)
 {
-    DWORD start = ::GetTickCount();
-    while (!pred()) {
-        if (::GetTickCount() - start >= timeoutMs)
-            return pred();
-        PumpMessages();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
+    return WaitUntil(pred, timeoutMs, PumpMessages);
+}
+
+void PumpFor(DWORD ms)
+{
+    WaitUntil([] { return false; }, ms, PumpMessages);
+    PumpMessages();
 }

@@ -1,4 +1,5 @@
 #include "ScreenPixels.h"
+#include "Pump.h"
 
 COLORREF ScreenPixel(int x, int y)
 {
@@ -8,9 +9,11 @@ COLORREF ScreenPixel(int x, int y)
     return RGB(GetBValue(c), GetGValue(c), GetRValue(c));   // as 0x00RRGGBB
 }
 
-std::vector<DWORD> ScreenArea(const RECT& r)
+namespace {
+
+// The pixels of source's (x, y, width, height), row by row, 0x00RRGGBB.
+std::vector<DWORD> Pixels(HDC source, int x, int y, int width, int height)
 {
-    int width = r.right - r.left, height = r.bottom - r.top;
     if (width <= 0 || height <= 0)
         return {};
     std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
@@ -18,7 +21,7 @@ std::vector<DWORD> ScreenArea(const RECT& r)
     HDC memory = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    ::BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
     ::SelectObject(memory, old);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -33,6 +36,35 @@ std::vector<DWORD> ScreenArea(const RECT& r)
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);
     return pixels;
+}
+
+} // namespace
+
+std::vector<DWORD> ScreenArea(const RECT& r)
+{
+    HDC screen = ::GetDC(nullptr);
+    std::vector<DWORD> pixels = Pixels(screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+bool ScreenShowsWindow(HWND hwnd, const RECT& r)
+{
+    if (::GetUpdateRect(hwnd, nullptr, FALSE))
+        return false;
+    RECT window = {};
+    ::GetWindowRect(hwnd, &window);
+    HDC drawn = ::GetWindowDC(hwnd);
+    std::vector<DWORD> own = Pixels(drawn, r.left - window.left, r.top - window.top, r.right - r.left,
+                                    r.bottom - r.top);
+    ::ReleaseDC(hwnd, drawn);
+    return own == ScreenArea(r);
+}
+
+std::vector<DWORD> SettledScreenArea(HWND hwnd, const RECT& r, DWORD timeoutMs)
+{
+    PumpUntil([&] { return ScreenShowsWindow(hwnd, r); }, timeoutMs);
+    return ScreenArea(r);
 }
 
 namespace {

@@ -40,7 +40,7 @@ TEST_F(Explorer, MembersReachTheHostedControl)
     ASSERT_NE(w.GetControlUnknown(), nullptr);
 
     EXPECT_EQ(w.get_Document(), nullptr) << "no page yet";
-    EXPECT_TRUE(w.get_LocationURL().IsEmpty());
+    EXPECT_EQ(w.get_LocationURL(), L"");
 
     // Each put carries its own value to its own property.
     w.put_Silent(TRUE);
@@ -113,7 +113,7 @@ TEST_F(Explorer, WithoutAControlEveryMemberDoesNothing)
     w.Refresh();
     w.put_Silent(TRUE);
     w.put_StatusBar(FALSE);
-    EXPECT_TRUE(w.get_LocationURL().IsEmpty());
+    EXPECT_EQ(w.get_LocationURL(), L"");
     EXPECT_EQ(w.get_Document(), nullptr);
     EXPECT_EQ(CFakeWebBrowser::CreatedCount(), 0);
 }

@@ -3,6 +3,7 @@
 // history fresh for each test, and every stand-in object released at its end.
 #pragma once
 #include "FakeBrowser.h"
+#include "Printers.h"
 #include "TestApp.h"
 #include <gtest/gtest.h>
 

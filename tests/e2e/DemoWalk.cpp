@@ -12,6 +12,7 @@
 #include "FakeBrowserChannel.h"
 #include "FakeFormLayout.h"
 #include "LauncherWindows.h"
+#include "WaitUntil.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -78,14 +79,17 @@ int wmain(int argc, wchar_t** argv)
     };
 
     // Pages complete only when this walk says so, so each phase lasts for
-    // its screenshot.
+    // its screenshot.  The pauses before each picture are fixed: they give
+    // the launcher's paint time to reach the screen (which another process
+    // cannot watch finish) and, in the animated phases, the animation time
+    // to move past its first frame.  A picture is all they guard.
     SetEnvironmentVariableW(L"FAKEBROWSER_MANUAL", L"1");
     CDemoDesktop desktop;
     CLauncherProcess launcher;
     if (!launcher.Start(exe))
         return Fail(L"the launcher did not start");
     LauncherScreen roles;
-    if (!WaitFor([&] {
+    if (!WaitUntil([&] {
             roles = Look(launcher.Id());
             return roles.main.visible && roles.VisibleImages(0, 0) > 0 && roles.loginPane.hwnd &&
                    BrowserControlOf(roles.loginPane.hwnd);
@@ -96,10 +100,10 @@ int wmain(int argc, wchar_t** argv)
 
     // The login page finishes loading.
     PostMessageW(BrowserControlOf(roles.loginPane.hwnd), FakeChannelCompleteNavigation(), 0, 0);
-    if (!WaitFor([&] {
+    if (!WaitUntil([&] {
             roles = Look(launcher.Id());
             return roles.loginPane.visible && roles.VisibleImages(0, 0) == 6;
-        }))
+        }, 10000))
         return Fail(L"the login pane did not show");
     Sleep(500);
     shot(L"2-login");
@@ -110,20 +114,20 @@ int wmain(int argc, wchar_t** argv)
     RECT client = {};
     GetClientRect(page, &client);
     Click(page, FakeFormLayout::For(client).button);
-    if (!WaitFor([&] {
+    if (!WaitUntil([&] {
             roles = Look(launcher.Id());
             return !roles.main.visible && roles.VisibleImages(0, 0) > 0;
-        }))
+        }, 10000))
         return Fail(L"no hand-over to the game window");
     Sleep(1500);
     shot(L"3-launching");
 
     // The game page finishes loading in the hidden game window.
     PostMessageW(BrowserControlOf(roles.gameWindow.hwnd), FakeChannelCompleteNavigation(), 0, 0);
-    if (!WaitFor([&] {
+    if (!WaitUntil([&] {
             LauncherScreen now = Look(launcher.Id());
             return now.gameWindow.visible && now.VisibleImages(0, 0) == 0;
-        }))
+        }, 10000))
         return Fail(L"the game window did not take over");
     Sleep(500);
     roles = Look(launcher.Id());
@@ -131,7 +135,7 @@ int wmain(int argc, wchar_t** argv)
 
     PostMessageW(roles.gameWindow.hwnd, WM_CLOSE, 0, 0);
     HWND box = nullptr;
-    if (!WaitFor([&] { return (box = QuestionBoxOf(launcher.ThreadId())) != nullptr; }))
+    if (!WaitUntil([&] { return (box = QuestionBoxOf(launcher.ThreadId())) != nullptr; }, 10000))
         return Fail(L"no exit question");
     Sleep(500);
     shot(L"5-closing");

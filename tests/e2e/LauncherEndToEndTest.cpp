@@ -7,6 +7,7 @@
 #include "CLauncherProcess.h"
 #include "FakeBrowserChannel.h"
 #include "LauncherWindows.h"
+#include "WaitUntil.h"
 #include "resource.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -70,7 +71,7 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     // Loading: the skin is on screen but fully transparent, and the only
     // image showing is one 174 x 44 loading frame.
     LauncherScreen first;
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         first = Look(launcher.Id());
         return first.Complete() && first.main.visible && first.VisibleImages(0, 0) > 0 &&
                BrowserControlOf(first.loginPane.hwnd);
@@ -97,7 +98,7 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
         return HWND(nullptr);
     };
     HWND firstFrame = shownFrame(first);
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         HWND now = shownFrame(Look(launcher.Id()));
         return now && now != firstFrame;
     }, 3000)) << "the loading frame did not change:\n" << Describe(Look(launcher.Id()).all);
@@ -106,11 +107,14 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     // buttons, and stops the animation.
     HWND loginControl = BrowserControlOf(first.loginPane.hwnd);
     ASSERT_TRUE(PostMessageW(loginControl, FakeChannelCompleteNavigation(), 0, 0));
+    // Each wait is for the whole of the phase: a look at another process's
+    // windows reads them one by one while they change, so a partial
+    // condition can hold in a look taken halfway through the change.
     LauncherScreen login;
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         login = Look(launcher.Id());
-        return login.loginPane.visible && login.VisibleImages(0, 0) == 6;
-    })) << Describe(login.all);
+        return login.loginPane.visible && login.VisibleImages(0, 0) == 6 && login.VisibleImages(174, 44) == 0;
+    }, 10000)) << Describe(login.all);
     EXPECT_TRUE(login.main.visible);
     EXPECT_EQ(669, login.loginPane.Width());
     EXPECT_EQ(394, login.loginPane.Height());
@@ -125,10 +129,11 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     // animation alone while the hidden game window loads.
     ASSERT_TRUE(PostMessageW(loginControl, FakeChannelNewWindow(), 0, 0));
     LauncherScreen launching;
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         launching = Look(launcher.Id());
-        return !launching.main.visible && launching.VisibleImages(174, 44) == 1;
-    })) << Describe(launching.all);
+        return !launching.main.visible && !launching.loginPane.visible && launching.VisibleImages(0, 0) == 1 &&
+               launching.VisibleImages(174, 44) == 1;
+    }, 10000)) << Describe(launching.all);
     EXPECT_FALSE(launching.loginPane.visible);
     EXPECT_FALSE(launching.gameWindow.visible);
     EXPECT_EQ(1, launching.VisibleImages(0, 0)) << Describe(launching.all);
@@ -140,11 +145,11 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     ASSERT_TRUE(gameControl);
     ASSERT_TRUE(PostMessageW(gameControl, FakeChannelCompleteNavigation(), 0, 0));
     LauncherScreen game;
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         game = Look(launcher.Id());
         return game.gameWindow.visible && game.VisibleImages(0, 0) == 0;
-    })) << Describe(game.all);
-    ASSERT_TRUE(WaitFor([&] { return ViewOf(game.gameWindow.hwnd).caption == kGameTitle; }))
+    }, 10000)) << Describe(game.all);
+    ASSERT_TRUE(WaitUntil([&] { return ViewOf(game.gameWindow.hwnd).caption == kGameTitle; }, 10000))
         << "caption: " << ViewOf(game.gameWindow.hwnd).caption;
     game = Look(launcher.Id());
     EXPECT_FALSE(game.main.visible);
@@ -160,10 +165,11 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     // Close: the game window asks first; Yes ends the launcher cleanly.
     ASSERT_TRUE(PostMessageW(game.gameWindow.hwnd, WM_CLOSE, 0, 0));
     HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = QuestionBoxOf(launcher.ThreadId())) != nullptr; }))
+    ASSERT_TRUE(WaitUntil([&] { return (box = QuestionBoxOf(launcher.ThreadId())) != nullptr; }, 10000))
         << Describe(TopLevelWindows(launcher.Id()));
     EXPECT_EQ(kExitQuestion, MessageTextOf(box));
     EXPECT_EQ(game.gameWindow.hwnd, GetWindow(box, GW_OWNER));
+    // A bounded negative check: the launcher must still run 300 ms on.
     EXPECT_FALSE(launcher.WaitForExit(300)) << "nothing ends before the answer";
     ASSERT_TRUE(PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
                              reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES))));

@@ -112,17 +112,6 @@ std::wstring MessageTextOf(HWND box)
     return longest;
 }
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 std::wstring Describe(const std::vector<WindowView>& windows)
 {
     std::wstring text;

@@ -2,7 +2,6 @@
 // of the launcher, as plain values that a test can compare and print.
 #pragma once
 #include <windows.h>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,8 +29,6 @@ HWND BrowserControlOf(HWND hwnd);
 HWND QuestionBoxOf(DWORD threadId);
 // The longest static text of a dialog: a message box's message.
 std::wstring MessageTextOf(HWND box);
-// Polls every 20 ms until done() holds or timeoutMs passes.
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 // One line per window, for failure messages.
 std::wstring Describe(const std::vector<WindowView>& windows);
 

@@ -1,6 +1,7 @@
 // Message maps, Default(), strings and the pre-translation walk.
 #include "CDialog.h"
 #include "CWinApp.h"
+#include "Printers.h"
 #include "Pump.h"
 #include "TestApp.h"
 #include "launcher_brand.h"
@@ -74,7 +75,7 @@ TEST(Strings, LoadStringOfMissingIdIsEmpty)
 {
     CString s(L"previous");
     EXPECT_FALSE(s.LoadString(9999));
-    EXPECT_TRUE(s.IsEmpty());
+    EXPECT_EQ(s, L"");
     EXPECT_EQ(s.GetLength(), 0);
 
     CString title;

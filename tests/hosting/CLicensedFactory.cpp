@@ -20,18 +20,6 @@ CLicensedFactory::~CLicensedFactory()
         ::CoRevokeClassObject(m_dwCookie);
 }
 
-STDMETHODIMP CLicensedFactory::QueryInterface(REFIID riid, void** ppv)
-{
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IClassFactory && riid != IID_IClassFactory2)
-        return E_NOINTERFACE;
-    *ppv = static_cast<IClassFactory2*>(this);
-    AddRef();
-    return S_OK;
-}
-
 STDMETHODIMP CLicensedFactory::CreateInstance(IUnknown*, REFIID, void** ppv)
 {
     // Without a key this machine holds no licence.

@@ -3,14 +3,15 @@
 // IClassFactory2::CreateInstanceLic with the right key.  The controls it
 // makes are stand-in browsers.  Registered while the object lives.
 #pragma once
-#include <ocidl.h>
+#include "ComStub.h"
 #include <string>
 #include <vector>
 
-class CLicensedFactory : public IClassFactory2 {
+class CLicensedFactory : public ClassFactoryStub<StubLife::Test> {
 public:
+    // Owned by the test; COM's references are only counted.
     explicit CLicensedFactory(const std::wstring& key);
-    ~CLicensedFactory();
+    ~CLicensedFactory() override;
     CLicensedFactory(const CLicensedFactory&) = delete;
     CLicensedFactory& operator=(const CLicensedFactory&) = delete;
 
@@ -20,11 +21,6 @@ public:
     const std::vector<std::wstring>& KeysSeen() const { return m_keys; }
     int PlainCreates() const { return m_nPlainCreates; }
 
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
-    // Owned by the test; COM's references are only counted.
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++m_cRef); }
-    STDMETHODIMP_(ULONG) Release() override { return static_cast<ULONG>(--m_cRef); }
-
     STDMETHODIMP CreateInstance(IUnknown*, REFIID, void** ppv) override;
     STDMETHODIMP LockServer(BOOL) override { return S_OK; }
     STDMETHODIMP GetLicInfo(LICINFO* pLicInfo) override;
@@ -32,7 +28,6 @@ public:
     STDMETHODIMP CreateInstanceLic(IUnknown* pOuter, IUnknown*, REFIID riid, BSTR bstrKey, void** ppv) override;
 
 private:
-    LONG m_cRef = 0;
     std::wstring m_key;
     std::vector<std::wstring> m_keys;
     int m_nPlainCreates = 0;

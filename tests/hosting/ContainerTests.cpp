@@ -155,13 +155,14 @@ TEST_F(Container, EventSinkMapDeliversTheControlsEvents)
     ASSERT_TRUE(dlg.Create(IDD_HOST_TWO));
     CFakeWebBrowser* fake = ControlWithId(dlg.m_hWnd, IDC_HOST_BROWSER);
     CFakeWebBrowser* other = ControlWithId(dlg.m_hWnd, IDC_HOST_SECOND);
-    ASSERT_TRUE(fake && other);
+    ASSERT_TRUE(fake);
+    ASSERT_TRUE(other);
     EXPECT_EQ(1u, fake->SinkCount()) << "one sink per site";
 
     ASSERT_EQ(S_OK, Navigate(other, L"http://other.example/"));
     other->CompleteNavigation();
     other->FireNewWindow2();
-    EXPECT_TRUE(dlg.m_events.empty()) << "the second control has no entries in the map";
+    EXPECT_TRUE(IsEmpty(dlg.m_events)) << "the second control has no entries in the map";
 
     ASSERT_EQ(S_OK, Navigate(fake, L"http://page.example/a"));
     fake->CompleteNavigation();

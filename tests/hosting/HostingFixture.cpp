@@ -44,12 +44,3 @@ RECT InParent(HWND hWnd)
     ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<POINT*>(&rc), 2);
     return rc;
 }
-
-::testing::AssertionResult RectEq(const RECT& e, const RECT& a)
-{
-    if (::EqualRect(&e, &a))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "expected (" << e.left << "," << e.top << ")-(" << e.right << ","
-                                         << e.bottom << "), got (" << a.left << "," << a.top << ")-(" << a.right
-                                         << "," << a.bottom << ")";
-}

@@ -4,6 +4,7 @@
 #pragma once
 #include "CFakeBrowserRegistration.h"
 #include "CFakeWebBrowser.h"
+#include "Printers.h"
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -24,4 +25,3 @@ private:
 RECT Mapped(HWND hDlg, RECT rcDlgUnits);
 // hWnd's rectangle in its parent's client coordinates.
 RECT InParent(HWND hWnd);
-::testing::AssertionResult RectEq(const RECT& expected, const RECT& actual);

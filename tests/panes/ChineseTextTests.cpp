@@ -61,8 +61,8 @@ RECT RectOf(HWND hwnd)
 }
 
 // What the screen shows of this thread's next message box (its caption bar
-// and its message), read once the box has had time to reach the screen; the
-// box is then answered No.
+// and its message), read once both show on the screen what the box drew
+// (or after two seconds); the box is then answered No.
 struct BoxPicture {
     Pixels caption;
     Pixels text;
@@ -74,11 +74,15 @@ int g_ticks = 0;
 void CALLBACK ReadBox(HWND, UINT, UINT_PTR id, DWORD)
 {
     HWND box = FindThreadMessageBox();
-    if (!box || ++g_ticks < 5)
+    if (!box)
+        return;
+    HWND text = ::GetDlgItem(box, 0xFFFF);
+    bool shown = ScreenShowsWindow(box, CaptionOf(box)) && ScreenShowsWindow(text, RectOf(text));
+    if (!shown && ++g_ticks < 40)
         return;
     ::KillTimer(nullptr, id);
     g_box.caption = ScreenArea(CaptionOf(box));
-    g_box.text = ScreenArea(RectOf(::GetDlgItem(box, 0xFFFF)));
+    g_box.text = ScreenArea(RectOf(text));
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, IDNO)));
 }
 
@@ -117,22 +121,21 @@ protected:
         browser->CompleteNavigation();
         Settle();
     }
-    // Lets the windows repaint and reach the screen.
+    // Repaints the game window, frame and children, at once.
     void Settle()
     {
         ::RedrawWindow(game.m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        PumpFor(80);
     }
     Pixels Caption(const std::wstring& text)
     {
         browser->FireTitleChange(text);
         Settle();
-        return ScreenArea(CaptionOf(game.m_hWnd));
+        return SettledScreenArea(game.m_hWnd, CaptionOf(game.m_hWnd));
     }
     Pixels Page(const std::wstring& title)
     {
         ShowGamePage(title);
-        return ScreenArea(RectOf(browser->Window()));
+        return SettledScreenArea(browser->Window(), RectOf(browser->Window()));
     }
 
     int m_pages = 0;

@@ -12,7 +12,7 @@ TEST_F(GameWindow, LoadsTheLoginPageHiddenWithATinyBrowser)
     title.LoadString(IDS_WINDOW_TITLE);
     EXPECT_EQ(browser->Record().navigations, std::vector<std::wstring>{ login.GetString() });
     EXPECT_EQ(browser->Record().silentPuts, std::vector<bool>{ true });
-    EXPECT_TRUE(browser->Record().statusBarPuts.empty());
+    EXPECT_TRUE(IsEmpty(browser->Record().statusBarPuts));
     EXPECT_EQ(game.GetWindowText(), title);
     EXPECT_EQ(reinterpret_cast<HICON>(game.SendMessage(WM_GETICON, ICON_BIG)), game.m_hIcon);
 
@@ -22,7 +22,7 @@ TEST_F(GameWindow, LoadsTheLoginPageHiddenWithATinyBrowser)
     EXPECT_EQ(r.right - r.left, 1);
     EXPECT_EQ(r.bottom - r.top, 1);
     EXPECT_FALSE(game.m_bGameShown);
-    EXPECT_TRUE(main.phases.empty());
+    EXPECT_TRUE(IsEmpty(main.phases));
     EXPECT_EQ(game.GetWindowText(), L"Game http://login.example/") << "the caption follows titles while hidden";
 }
 
@@ -79,7 +79,7 @@ TEST_F(GameWindow, KeysEscapeDiscardedEnterPassesF5Refreshes)
     EXPECT_TRUE(Deliver(page, WM_KEYDOWN, VK_F5));
     EXPECT_EQ(browser->Record().refreshCalls, 1);
     EXPECT_TRUE(::IsWindow(game.m_hWnd));
-    EXPECT_TRUE(main.phases.empty());
+    EXPECT_TRUE(IsEmpty(main.phases));
 }
 
 TEST_F(GameWindow, CloseAsksAndClosesTheLauncherOnYesOnly)
@@ -96,7 +96,9 @@ TEST_F(GameWindow, CloseAsksAndClosesTheLauncherOnYesOnly)
         EXPECT_EQ(seen.text, L"游戏正在运行中，是否确定退出？");
         EXPECT_EQ(seen.caption, L"提示");
         EXPECT_EQ(seen.owner, game.m_hWnd);
-        EXPECT_TRUE(seen.hasYes && seen.hasNo && !seen.hasCancel);
+        EXPECT_TRUE(seen.hasYes);
+        EXPECT_TRUE(seen.hasNo);
+        EXPECT_FALSE(seen.hasCancel);
         EXPECT_EQ(main.closes, c.closes);
         EXPECT_TRUE(game.IsWindowVisible()) << "the game window itself never closes by default";
     }

@@ -151,7 +151,7 @@ TEST_F(LoginPane, BrokenDocumentsChangeNothing)
         Load(p);
         EXPECT_FALSE(browser->FireNewWindow2()) << which;
         EXPECT_EQ(pane.m_strLoginUrl, L"kept") << which;
-        EXPECT_TRUE(main.phases.empty()) << which;
+        EXPECT_TRUE(IsEmpty(main.phases)) << which;
     }
 }
 
@@ -173,7 +173,7 @@ TEST_F(LoginPane, WithoutMainWindowACaptureStillCancels)
     TestApp().m_pMainWnd = nullptr;
     EXPECT_TRUE(browser->FireNewWindow2());
     EXPECT_EQ(pane.m_strLoginUrl, kGame);
-    EXPECT_TRUE(main.phases.empty());
+    EXPECT_TRUE(IsEmpty(main.phases));
     TestApp().m_pMainWnd = &main;
 }
 

@@ -6,6 +6,7 @@
 #include "CWinApp.h"
 #include "FakeBrowser.h"
 #include "LauncherMessages.h"
+#include "Printers.h"
 #include "Pump.h"
 #include "TestApp.h"
 #include "resource.h"

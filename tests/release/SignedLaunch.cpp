@@ -10,6 +10,7 @@
 // that must not run (a tampered copy) can be judged too.
 #include "CLauncherProcess.h"
 #include "LauncherWindows.h"
+#include "WaitUntil.h"
 #include <windows.h>
 #include <softpub.h>
 #include <wintrust.h>
@@ -96,7 +97,7 @@ int wmain(int argc, wchar_t** argv)
     if (!launcher.Start(exe))
         return Fail(L"could not start " + exe);
     LauncherScreen screen;
-    if (!WaitFor([&] {
+    if (!WaitUntil([&] {
             screen = Look(launcher.Id());
             return screen.main.visible && screen.main.caption == title;
         }, 15000))

@@ -3,6 +3,7 @@
 #include "GdiHandles.h"
 #include "GdiplusScope.h"
 #include "PngImage.h"
+#include "Printers.h"
 #include "ResourceReader.h"
 #include "launcher_addresses.h"
 #include "launcher_brand.h"
@@ -178,7 +179,7 @@ TEST(Images, HoverCopiesDecodeToTheSamePixels)
         ASSERT_TRUE(original && hover) << "PNG " << pair[0] << " or " << pair[1];
         std::vector<UINT32> a = ArgbPixels(*original), b = ArgbPixels(*hover);
         EXPECT_FALSE(a.empty()) << "PNG " << pair[0];
-        EXPECT_TRUE(a == b) << "PNG " << pair[1] << " does not decode to the pixels of " << pair[0];
+        EXPECT_TRUE(SameElements(a, b)) << "PNG " << pair[1] << " does not decode to the pixels of " << pair[0];
     }
 }
 
@@ -233,13 +234,16 @@ TEST(Icon, HoldsFourLargeBitmapImagesAndLoadsAtEachEnd)
         WORD bits = r.Get<WORD>();
         r.Get<DWORD>();
         WORD image = r.Get<WORD>();
-        EXPECT_TRUE(w == h && bits == 32) << "entry " << i;
+        EXPECT_EQ(w, h) << "entry " << i;
+        EXPECT_EQ(bits, 32) << "entry " << i;
         ResourceBytes b = FindResourceBytes(RT_ICON, image);
         BITMAPINFOHEADER header{};
-        ASSERT_TRUE(b.data && b.size >= sizeof header) << "icon image " << image;
+        ASSERT_TRUE(b.data) << "icon image " << image;
+        ASSERT_GE(b.size, sizeof header) << "icon image " << image;
         std::memcpy(&header, b.data, sizeof header);
-        EXPECT_TRUE(header.biSize == sizeof header && header.biWidth == w && header.biBitCount == 32)
-            << "image " << image << " is not a 32-bit bitmap of " << int(w);
+        EXPECT_EQ(header.biSize, sizeof header) << "image " << image << " is not stored as a bitmap";
+        EXPECT_EQ(header.biWidth, w) << "image " << image;
+        EXPECT_EQ(header.biBitCount, 32) << "image " << image;
         sizes.push_back(w);
     }
     EXPECT_EQ(sizes, (std::vector<int>{128, 96, 64, 48}));

@@ -1,6 +1,7 @@
 // The window templates and the browser controls' saved state, as the
 // dialog manager and the control container will read them.
 #include "DialogTemplate.h"
+#include "Printers.h"
 #include "ResourceReader.h"
 #include "resource.h"
 
@@ -53,8 +54,10 @@ TEST(Templates, CarryTheirStylesSizesFontsAndControls)
             EXPECT_EQ(got.exStyle, 0u) << "control " << want.id;
             EXPECT_EQ(got.cls, want.cls) << "control " << want.id;
             EXPECT_EQ(got.text, L"") << "control " << want.id;
-            EXPECT_TRUE(got.x == want.x && got.y == want.y && got.cx == want.cx && got.cy == want.cy)
-                << "control " << want.id << " at " << got.x << "," << got.y << " " << got.cx << "x" << got.cy;
+            EXPECT_EQ(got.x, want.x) << "control " << want.id;
+            EXPECT_EQ(got.y, want.y) << "control " << want.id;
+            EXPECT_EQ(got.cx, want.cx) << "control " << want.id;
+            EXPECT_EQ(got.cy, want.cy) << "control " << want.id;
         }
     }
 }
@@ -70,7 +73,8 @@ TEST(Templates, BrowserSavedStateMatchesItsItem)
     const WORD templates[] = {IDD_LOGIN_PANE, IDD_GAME_WINDOW};
     for (WORD id : templates) {
         DialogTemplate t = ReadDialogTemplate(id);
-        ASSERT_TRUE(t.ok && t.items.size() == 1) << "template " << id;
+        ASSERT_TRUE(t.ok) << "template " << id;
+        ASSERT_EQ(t.items.size(), 1u) << "template " << id;
         const DialogItem& item = t.items[0];
 
         ResourceBytes b = FindResourceBytes(MAKEINTRESOURCEW(240), id);
@@ -83,7 +87,8 @@ TEST(Templates, BrowserSavedStateMatchesItsItem)
         std::memcpy(state, b.data + r.At(), sizeof state);
         r.Skip(sizeof state);
         EXPECT_EQ(r.Get<WORD>(), 0) << "terminator of " << id;
-        EXPECT_TRUE(r.Ok() && r.At() == b.size) << "template " << id << ": " << b.size << " bytes";
+        EXPECT_TRUE(r.Ok()) << "template " << id << ": read past its " << b.size << " bytes";
+        EXPECT_EQ(r.At(), b.size) << "template " << id << ": the record ends before its data does";
 
         // Each known field is checked and then cleared; all else must be zero.
         auto take32 = [&](size_t at) { DWORD v; std::memcpy(&v, state + at, 4); std::memset(state + at, 0, 4); return v; };
@@ -96,10 +101,10 @@ TEST(Templates, BrowserSavedStateMatchesItsItem)
         EXPECT_EQ(take32(12), DWORD(cy)) << "extent of " << item.id;
         EXPECT_EQ(take32(40), 0x4Cu);
         EXPECT_EQ(take32(52), 1u);
-        EXPECT_TRUE(IsEqualGUID(takeGuid(56), view));
+        EXPECT_EQ(takeGuid(56), view);
         EXPECT_EQ(take32(72), 8u);
         EXPECT_EQ(take32(80), 0x4Cu) << "shell-link header size";
-        EXPECT_TRUE(IsEqualGUID(takeGuid(84), CLSID_ShellLink));
+        EXPECT_EQ(takeGuid(84), CLSID_ShellLink);
         EXPECT_EQ(take32(100), 0x80u) << "link flags";
         EXPECT_EQ(take32(140), 1u) << "show command";
         for (size_t i = 0; i < sizeof state; ++i)

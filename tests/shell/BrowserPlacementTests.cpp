@@ -36,11 +36,9 @@ RECT InParent(HWND hWnd)
     RECT view = browser->ViewRect();
     if (::EqualRect(&expected, &window) && ::EqualRect(&expected, &view))
         return ::testing::AssertionSuccess();
-    auto text = [](const RECT& r) {
-        return testing::Message() << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
-    };
-    return ::testing::AssertionFailure() << "expected " << text(expected) << ", window " << text(window)
-                                         << ", page " << text(view);
+    return ::testing::AssertionFailure() << "expected " << ::testing::PrintToString(expected) << ", window "
+                                         << ::testing::PrintToString(window) << ", page "
+                                         << ::testing::PrintToString(view);
 }
 
 TEST_F(BrowserPlacement, LoginBrowserKeepsItsPlaceWhenClickedAfterTheReveal)

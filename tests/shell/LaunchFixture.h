@@ -9,6 +9,7 @@
 #include "FakeBrowser.h"
 #include "GdiplusScope.h"
 #include "LauncherMessages.h"
+#include "Printers.h"
 #include "Pump.h"
 #include "TestApp.h"
 #include "resource.h"

@@ -20,7 +20,18 @@ TEST(MainWindow, LandsCentredLayeredVisibleAndTransparent)
     CkelvorDlg dlg;
     CMainWndScope scope(&dlg);
     ASSERT_TRUE(dlg.Create(IDD_MAIN));
-    PumpFor(200);
+    // A transparent window shows nothing to wait for; the first loading
+    // frame does.  The window paints its skin before it shows the frame, so
+    // once the frame has reached the screen the skin has too.
+    RECT frame = {};
+    dlg.m_pLoading1->GetWindowRect(&frame);
+    auto frameShows = [&] {
+        for (DWORD p : ScreenArea(frame))
+            if (p != 0x0080FFu)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(PumpUntil(frameShows)) << "the loading frame never reached the screen";
 
     RECT r;
     dlg.GetWindowRect(&r);
@@ -106,11 +117,12 @@ TEST(MainWindow, ClickOnTheBodyTurnsFullWindowDraggingOn)
     // The release is queued first, so the system's move loop ends at once.
     dlg.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(600, 40));
     dlg.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(600, 40));
-    PumpFor(200);
-
-    BOOL full = FALSE;
-    ::SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
-    EXPECT_TRUE(full);
+    auto fullDragging = [] {
+        BOOL full = FALSE;
+        ::SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
+        return full != FALSE;
+    };
+    EXPECT_TRUE(PumpUntil(fullDragging));
     RECT r;
     dlg.GetWindowRect(&r);
     EXPECT_EQ(r.left, -73) << "a click without moving leaves the window in place";

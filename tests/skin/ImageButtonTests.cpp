@@ -1,6 +1,7 @@
 // The image button: its image, its cursor and its actions.
 #include "CTestButton.h"
 #include "MessageBoxes.h"
+#include "Printers.h"
 #include "Pump.h"
 #include "ScreenPixels.h"
 #include "TestApp.h"
@@ -94,9 +95,17 @@ TEST_F(ImageButton, RgbImageIsShownOpaque)
     b->MoveWindow(400, 300, 90, 40, FALSE);
     b->SetImage(IDB_BTN_SITE);   // repaint at the new place
     b->ShowWindow(SW_SHOWNOACTIVATE);
-    PumpFor(200);
-    // Every corner of the plate covers the white backdrop completely.
-    for (POINT p : { POINT{ 400, 300 }, POINT{ 489, 300 }, POINT{ 400, 339 }, POINT{ 489, 339 } })
+    // Every corner of the plate covers the white backdrop completely.  The
+    // backdrop shows until the plate reaches the screen, so this waits for
+    // the corners (a corner that stays white fails after the wait).
+    const POINT corners[] = { { 400, 300 }, { 489, 300 }, { 400, 339 }, { 489, 339 } };
+    PumpUntil([&] {
+        for (POINT p : corners)
+            if (ScreenPixel(p.x, p.y) == 0xFFFFFFu)
+                return false;
+        return true;
+    });
+    for (POINT p : corners)
         EXPECT_NE(ScreenPixel(p.x, p.y), 0xFFFFFFu) << p.x << "," << p.y;
 }
 
@@ -157,7 +166,10 @@ TEST_F(ImageButton, CloseAsksAndClosesTheMainWindowOnYesOnly)
         EXPECT_EQ(seen.text, L"游戏正在登陆，是否确定退出？");
         EXPECT_EQ(seen.caption, L"提示");
         EXPECT_EQ(seen.owner, owner.m_hWnd);
-        EXPECT_TRUE(seen.hasYes && seen.hasNo && !seen.hasOk && !seen.hasCancel);
+        EXPECT_TRUE(seen.hasYes);
+        EXPECT_TRUE(seen.hasNo);
+        EXPECT_FALSE(seen.hasOk);
+        EXPECT_FALSE(seen.hasCancel);
         EXPECT_EQ(owner.closes, total) << "answer " << c.answer;
         EXPECT_TRUE(owner.IsWindowVisible());
     }
@@ -175,7 +187,8 @@ TEST_F(ImageButton, LoadingFrameAndUnknownIdsDoNothing)
         EXPECT_FALSE(owner.IsIconic()) << action;
     }
     EXPECT_EQ(owner.closes, 0);
-    EXPECT_TRUE(browser.WaitForAddresses(1, 500).empty());
+    // A bounded negative check: no address reaches the shell within 500 ms.
+    EXPECT_TRUE(IsEmpty(browser.WaitForAddresses(1, 500)));
 }
 
 } // namespace

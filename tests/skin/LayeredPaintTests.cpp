@@ -88,7 +88,8 @@ TEST(PaintLayered, ScreenShowsTheImageAlphaOverWhatIsBehind)
     HWND hWnd = MakePopup(120, 120, 5, 5);
     ::ShowWindow(hWnd, SW_SHOWNOACTIVATE);
     PaintLayered(hWnd, image.get(), 40, 40, BLEND_VISIBLE);
-    PumpFor(200);
+    // The backdrop is white until the image reaches the screen.
+    PumpUntil([] { return ScreenPixel(130, 130) != 0xFFFFFFu; });
 
     EXPECT_EQ(ScreenPixel(130, 130), 0xFF0000u) << "opaque red";
     EXPECT_EQ(ScreenPixel(150, 130), 0xFFFFFFu) << "transparent: the backdrop shows";
@@ -104,7 +105,7 @@ TEST(PaintLayered, ScreenShowsTheImageAlphaOverWhatIsBehind)
     EXPECT_EQ(ScreenPixel(150, 150), 0x00FF00u) << "opaque green";
 
     PaintLayered(hWnd, image.get(), 40, 40, BLEND_HIDDEN);
-    PumpFor(200);
+    PumpUntil([] { return ScreenPixel(130, 130) != 0xFF0000u; });
     EXPECT_EQ(ScreenPixel(130, 130), 0xFFFFFFu) << "hidden blend shows nothing";
     RECT rc;
     ::GetWindowRect(hWnd, &rc);

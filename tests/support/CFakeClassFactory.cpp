@@ -6,26 +6,6 @@ ComPtr<CFakeClassFactory> CFakeClassFactory::Create()
     return ComPtr<CFakeClassFactory>(new CFakeClassFactory());
 }
 
-HRESULT CFakeClassFactory::QueryInterface(REFIID riid, void** ppv)
-{
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IClassFactory && riid != IID_IClassFactory2)
-        return E_NOINTERFACE;
-    *ppv = static_cast<IClassFactory2*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG CFakeClassFactory::Release()
-{
-    LONG left = InterlockedDecrement(&m_refs);
-    if (left == 0)
-        delete this;
-    return left;
-}
-
 HRESULT CFakeClassFactory::CreateInstance(IUnknown* outer, REFIID riid, void** ppv)
 {
     if (!ppv)

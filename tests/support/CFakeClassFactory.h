@@ -2,23 +2,16 @@
 // COM by CFakeBrowserRegistration, and handed out by the in-process server
 // DLL's DllGetClassObject.
 #pragma once
-#include "FakeComSupport.h"
-#include <ocidl.h>
+#include "ComStub.h"
 
 // IClassFactory2 too, for containers that create a control with the licence
 // key saved with it: any key is accepted and written into the record.
-class CFakeClassFactory final : public IClassFactory2 {
+class CFakeClassFactory final : public ClassFactoryStub<StubLife::Freed> {
 public:
     static ComPtr<CFakeClassFactory> Create();
 
-    LONG RefCount() const { return m_refs; }
     // Locks through LockServer, for the DLL's DllCanUnloadNow.
     LONG Locks() const { return m_locks; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&m_refs); }
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // IClassFactory
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override;
@@ -32,9 +25,8 @@ public:
 
 private:
     CFakeClassFactory() = default;
-    ~CFakeClassFactory() = default;
+    ~CFakeClassFactory() override = default;
 
-    // COM may hold the factory from its own threads: the counts are atomic.
-    LONG m_refs = 0;
+    // COM may lock the server from its own threads: the count is atomic.
     LONG m_locks = 0;
 };

@@ -12,12 +12,6 @@ CFakeConnectionPoint::CFakeConnectionPoint(IConnectionPointContainer* container,
                                            std::shared_ptr<FakeBrowserRecord> record)
     : m_container(container), m_record(std::move(record))
 {
-    ++g_fakeLiveObjects;
-}
-
-CFakeConnectionPoint::~CFakeConnectionPoint()
-{
-    --g_fakeLiveObjects;
 }
 
 void CFakeConnectionPoint::Detach()
@@ -28,24 +22,11 @@ void CFakeConnectionPoint::Detach()
     sinks.swap(m_sinks);
 }
 
-HRESULT CFakeConnectionPoint::QueryInterface(REFIID riid, void** ppv)
+void* CFakeConnectionPoint::Interface(REFIID riid)
 {
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IConnectionPoint)
-        return E_NOINTERFACE;
-    *ppv = static_cast<IConnectionPoint*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG CFakeConnectionPoint::Release()
-{
-    LONG left = --m_refs;
-    if (left == 0)
-        delete this;
-    return left;
+    if (IidIn(riid, { IID_IUnknown, IID_IConnectionPoint }))
+        return static_cast<IConnectionPoint*>(this);
+    return nullptr;
 }
 
 HRESULT CFakeConnectionPoint::GetConnectionInterface(IID* pIID)

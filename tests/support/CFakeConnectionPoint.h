@@ -5,13 +5,12 @@
 // unadvise from inside its handler.
 #pragma once
 #include "FakeBrowserRecord.h"
-#include "FakeComSupport.h"
-#include <ocidl.h>
+#include "ComStub.h"
 #include <memory>
 #include <string>
 #include <vector>
 
-class CFakeConnectionPoint final : public IConnectionPoint {
+class CFakeConnectionPoint final : public ComStub<StubLife::Counted, IConnectionPoint> {
 public:
     static ComPtr<CFakeConnectionPoint> Create(IConnectionPointContainer* container,
                                                std::shared_ptr<FakeBrowserRecord> record);
@@ -49,13 +48,6 @@ public:
     void FireStatusTextChange(const std::wstring& text);       // VT_BSTR
     void FireCommandStateChange(long command, bool enable);    // VT_I4, VT_BOOL
     size_t SinkCount() const { return m_sinks.size(); }
-    LONG RefCount() const { return m_refs; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override;
-
     // IConnectionPoint
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* pIID) override;
     HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** ppCPC) override;
@@ -70,9 +62,9 @@ private:
     };
 
     CFakeConnectionPoint(IConnectionPointContainer* container, std::shared_ptr<FakeBrowserRecord> record);
-    ~CFakeConnectionPoint();
+    ~CFakeConnectionPoint() override = default;
+    void* Interface(REFIID riid) override;
 
-    LONG m_refs = 0;
     IConnectionPointContainer* m_container;  // not held: the control owns this point
     std::shared_ptr<FakeBrowserRecord> m_record;
     std::vector<Sink> m_sinks;

@@ -18,7 +18,6 @@ CFakeDocument::CFakeDocument(const FakePage& page)
     : m_url(page.url), m_noDocument3(page.noDocument3), m_noCustomDoc(page.noCustomDoc),
       m_itemFails(page.itemFails)
 {
-    ++g_fakeLiveObjects;
     for (FakeInput input : page.inputs) {
         // A page whose item() hands out objects of the wrong kind: every
         // input answers IDispatch only.
@@ -28,32 +27,13 @@ CFakeDocument::CFakeDocument(const FakePage& page)
     }
 }
 
-CFakeDocument::~CFakeDocument()
+void* CFakeDocument::Interface(REFIID riid)
 {
-    --g_fakeLiveObjects;
-}
-
-HRESULT CFakeDocument::QueryInterface(REFIID riid, void** ppv)
-{
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || (riid == IID_IHTMLDocument3 && !m_noDocument3))
-        *ppv = static_cast<IHTMLDocument3*>(this);
-    else if (riid == __uuidof(ICustomDoc) && !m_noCustomDoc)
-        *ppv = static_cast<ICustomDoc*>(this);
-    else
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-}
-
-ULONG CFakeDocument::Release()
-{
-    LONG left = --m_refs;
-    if (left == 0)
-        delete this;
-    return left;
+    if (IidIn(riid, { IID_IUnknown, IID_IDispatch }) || (riid == IID_IHTMLDocument3 && !m_noDocument3))
+        return static_cast<IHTMLDocument3*>(this);
+    if (riid == __uuidof(ICustomDoc) && !m_noCustomDoc)
+        return static_cast<ICustomDoc*>(this);
+    return nullptr;
 }
 
 HRESULT CFakeDocument::SetUIHandler(IDocHostUIHandler* handler)

@@ -6,29 +6,17 @@
 #include "CFakeElementCollection.h"
 #include <mshtmhst.h>
 
-class CFakeDocument final : public IHTMLDocument3, public ICustomDoc {
+class CFakeDocument final : public ComStub<StubLife::Counted, DispatchStubs<IHTMLDocument3>, ICustomDoc> {
 public:
     static ComPtr<CFakeDocument> Create(const FakePage& page);
 
     const std::wstring& Url() const { return m_url; }
-    LONG RefCount() const { return m_refs; }
     IDocHostUIHandler* UIHandler() const { return m_uiHandler.Get(); }  // no reference added
     int SetUIHandlerCalls() const { return m_setUIHandlerCalls; }
     // Asks the installed handler for host information, starting from
     // startFlags in dwFlags, as the document does before it draws.  Gives
     // E_FAIL when no handler is installed.
     HRESULT AskHostInfo(DWORD startFlags, DOCHOSTUIINFO* info) const;
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* r, EXCEPINFO*, UINT*) override { return FakeNotImpl(r); }
 
     // ICustomDoc
     HRESULT STDMETHODCALLTYPE SetUIHandler(IDocHostUIHandler* handler) override;
@@ -78,9 +66,9 @@ public:
 
 private:
     explicit CFakeDocument(const FakePage& page);
-    ~CFakeDocument();
+    ~CFakeDocument() override = default;
+    void* Interface(REFIID riid) override;
 
-    LONG m_refs = 0;
     std::wstring m_url;
     std::vector<ComPtr<CFakeElement>> m_inputs;
     bool m_noDocument3;

@@ -5,35 +5,12 @@ ComPtr<CFakeElement> CFakeElement::Create(const FakeInput& input)
     return ComPtr<CFakeElement>(new CFakeElement(input));
 }
 
-CFakeElement::CFakeElement(const FakeInput& input) : m_input(input)
+void* CFakeElement::Interface(REFIID riid)
 {
-    ++g_fakeLiveObjects;
-}
-
-CFakeElement::~CFakeElement()
-{
-    --g_fakeLiveObjects;
-}
-
-HRESULT CFakeElement::QueryInterface(REFIID riid, void** ppv)
-{
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
     bool element = riid == IID_IHTMLElement && !m_input.noElement;
-    if (riid != IID_IUnknown && riid != IID_IDispatch && !element)
-        return E_NOINTERFACE;
-    *ppv = static_cast<IHTMLElement*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG CFakeElement::Release()
-{
-    LONG left = --m_refs;
-    if (left == 0)
-        delete this;
-    return left;
+    if (IidIn(riid, { IID_IUnknown, IID_IDispatch }) || element)
+        return static_cast<IHTMLElement*>(this);
+    return nullptr;
 }
 
 HRESULT CFakeElement::getAttribute(BSTR name, LONG, VARIANT* value)

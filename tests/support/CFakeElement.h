@@ -3,29 +3,16 @@
 // name and id; every other member is E_NOTIMPL with outputs zeroed.  An input
 // marked noElement offers IDispatch only, like an object of the wrong kind.
 #pragma once
-#include "FakeComSupport.h"
+#include "ComStub.h"
 #include "FakePage.h"
 #include <mshtml.h>
 
-class CFakeElement final : public IHTMLElement {
+class CFakeElement final : public ComStub<StubLife::Counted, DispatchStubs<IHTMLElement>> {
 public:
     static ComPtr<CFakeElement> Create(const FakeInput& input);
 
     const std::wstring& Name() const { return m_input.name; }
     const std::wstring& Id() const { return m_input.id; }
-    LONG RefCount() const { return m_refs; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* r, EXCEPINFO*, UINT*) override { return FakeNotImpl(r); }
-
     // IHTMLElement
     HRESULT STDMETHODCALLTYPE setAttribute(BSTR, VARIANT, LONG) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE getAttribute(BSTR name, LONG flags, VARIANT* value) override;
@@ -116,9 +103,9 @@ public:
     HRESULT STDMETHODCALLTYPE get_all(IDispatch** p) override { return FakeNotImpl(p); }
 
 private:
-    explicit CFakeElement(const FakeInput& input);
-    ~CFakeElement();
+    explicit CFakeElement(const FakeInput& input) : m_input(input) {}
+    ~CFakeElement() override = default;
+    void* Interface(REFIID riid) override;
 
-    LONG m_refs = 0;
     FakeInput m_input;
 };

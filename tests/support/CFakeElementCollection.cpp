@@ -36,36 +36,11 @@ ComPtr<CFakeElementCollection> CFakeElementCollection::Create(
     return ComPtr<CFakeElementCollection>(new CFakeElementCollection(elements, itemFails));
 }
 
-CFakeElementCollection::CFakeElementCollection(const std::vector<ComPtr<CFakeElement>>& elements,
-                                               bool itemFails)
-    : m_elements(elements), m_itemFails(itemFails)
+void* CFakeElementCollection::Interface(REFIID riid)
 {
-    ++g_fakeLiveObjects;
-}
-
-CFakeElementCollection::~CFakeElementCollection()
-{
-    --g_fakeLiveObjects;
-}
-
-HRESULT CFakeElementCollection::QueryInterface(REFIID riid, void** ppv)
-{
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IDispatch && riid != IID_IHTMLElementCollection)
-        return E_NOINTERFACE;
-    *ppv = static_cast<IHTMLElementCollection*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG CFakeElementCollection::Release()
-{
-    LONG left = --m_refs;
-    if (left == 0)
-        delete this;
-    return left;
+    if (IidIn(riid, { IID_IUnknown, IID_IDispatch, IID_IHTMLElementCollection }))
+        return static_cast<IHTMLElementCollection*>(this);
+    return nullptr;
 }
 
 HRESULT CFakeElementCollection::get_length(LONG* p)

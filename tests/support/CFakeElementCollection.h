@@ -6,24 +6,12 @@
 #include "CFakeElement.h"
 #include <vector>
 
-class CFakeElementCollection final : public IHTMLElementCollection {
+class CFakeElementCollection final
+    : public ComStub<StubLife::Counted, DispatchStubs<IHTMLElementCollection>> {
 public:
     // itemFails: every item() call returns E_FAIL with a null object.
     static ComPtr<CFakeElementCollection> Create(const std::vector<ComPtr<CFakeElement>>& elements,
                                                  bool itemFails);
-
-    LONG RefCount() const { return m_refs; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* r, EXCEPINFO*, UINT*) override { return FakeNotImpl(r); }
 
     // IHTMLElementCollection
     HRESULT STDMETHODCALLTYPE toString(BSTR* p) override { return FakeNotImpl(p); }
@@ -34,10 +22,11 @@ public:
     HRESULT STDMETHODCALLTYPE tags(VARIANT, IDispatch** p) override { return FakeNotImpl(p); }
 
 private:
-    CFakeElementCollection(const std::vector<ComPtr<CFakeElement>>& elements, bool itemFails);
-    ~CFakeElementCollection();
+    CFakeElementCollection(const std::vector<ComPtr<CFakeElement>>& elements, bool itemFails)
+        : m_elements(elements), m_itemFails(itemFails) {}
+    ~CFakeElementCollection() override = default;
+    void* Interface(REFIID riid) override;
 
-    LONG m_refs = 0;
     std::vector<ComPtr<CFakeElement>> m_elements;
     bool m_itemFails;
 };

@@ -5,35 +5,11 @@ ComPtr<CFakeEnumConnectionPoints> CFakeEnumConnectionPoints::Create(IConnectionP
     return ComPtr<CFakeEnumConnectionPoints>(new CFakeEnumConnectionPoints(point, position));
 }
 
-CFakeEnumConnectionPoints::CFakeEnumConnectionPoints(IConnectionPoint* point, ULONG position)
-    : m_point(point), m_position(position)
+void* CFakeEnumConnectionPoints::Interface(REFIID riid)
 {
-    ++g_fakeLiveObjects;
-}
-
-CFakeEnumConnectionPoints::~CFakeEnumConnectionPoints()
-{
-    --g_fakeLiveObjects;
-}
-
-HRESULT CFakeEnumConnectionPoints::QueryInterface(REFIID riid, void** ppv)
-{
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IEnumConnectionPoints)
-        return E_NOINTERFACE;
-    *ppv = static_cast<IEnumConnectionPoints*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG CFakeEnumConnectionPoints::Release()
-{
-    LONG left = --m_refs;
-    if (left == 0)
-        delete this;
-    return left;
+    if (IidIn(riid, { IID_IUnknown, IID_IEnumConnectionPoints }))
+        return static_cast<IEnumConnectionPoints*>(this);
+    return nullptr;
 }
 
 HRESULT CFakeEnumConnectionPoints::Next(ULONG count, LPCONNECTIONPOINT* points, ULONG* fetched)

@@ -1,18 +1,10 @@
 // CFakeEnumConnectionPoints: enumerates the control's one connection point.
 #pragma once
-#include "FakeComSupport.h"
-#include <ocidl.h>
+#include "ComStub.h"
 
-class CFakeEnumConnectionPoints final : public IEnumConnectionPoints {
+class CFakeEnumConnectionPoints final : public ComStub<StubLife::Counted, IEnumConnectionPoints> {
 public:
     static ComPtr<CFakeEnumConnectionPoints> Create(IConnectionPoint* point, ULONG position = 0);
-
-    LONG RefCount() const { return m_refs; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // IEnumConnectionPoints
     HRESULT STDMETHODCALLTYPE Next(ULONG count, LPCONNECTIONPOINT* points, ULONG* fetched) override;
@@ -21,10 +13,10 @@ public:
     HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints** ppEnum) override;
 
 private:
-    CFakeEnumConnectionPoints(IConnectionPoint* point, ULONG position);
-    ~CFakeEnumConnectionPoints();
+    CFakeEnumConnectionPoints(IConnectionPoint* point, ULONG position) : m_point(point), m_position(position) {}
+    ~CFakeEnumConnectionPoints() override = default;
+    void* Interface(REFIID riid) override;
 
-    LONG m_refs = 0;
     ComPtr<IConnectionPoint> m_point;
     ULONG m_position;
 };

@@ -5,9 +5,8 @@ ComPtr<CFakeFrameBrowser> CFakeFrameBrowser::Create(const FakePage& page)
     return ComPtr<CFakeFrameBrowser>(new CFakeFrameBrowser(page));
 }
 
-CFakeFrameBrowser::CFakeFrameBrowser(const FakePage& page) : CFakeBrowserObject(nullptr)
+CFakeFrameBrowser::CFakeFrameBrowser(const FakePage& page) : ComStub(nullptr)
 {
-    ++g_fakeLiveObjects;
     ComPtr<CFakeDocument> document;
     if (!page.noDocument)
         document = CFakeDocument::Create(page);
@@ -17,28 +16,9 @@ CFakeFrameBrowser::CFakeFrameBrowser(const FakePage& page) : CFakeBrowserObject(
         m_frames.push_back(Create(frame));
 }
 
-CFakeFrameBrowser::~CFakeFrameBrowser()
+void* CFakeFrameBrowser::Interface(REFIID riid)
 {
-    --g_fakeLiveObjects;
-}
-
-HRESULT CFakeFrameBrowser::QueryInterface(REFIID riid, void** ppv)
-{
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IDispatch && riid != IID_IWebBrowser && riid != IID_IWebBrowserApp
-        && riid != IID_IWebBrowser2)
-        return E_NOINTERFACE;
-    *ppv = static_cast<IWebBrowser2*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG CFakeFrameBrowser::Release()
-{
-    LONG left = --m_refs;
-    if (left == 0)
-        delete this;
-    return left;
+    if (IidIn(riid, { IID_IUnknown, IID_IDispatch, IID_IWebBrowser, IID_IWebBrowserApp, IID_IWebBrowser2 }))
+        return static_cast<IWebBrowser2*>(this);
+    return nullptr;
 }

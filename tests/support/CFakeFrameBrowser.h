@@ -6,30 +6,24 @@
 #pragma once
 #include "CFakeBrowserObject.h"
 #include "CFakeDocument.h"
+#include "ComStub.h"
 #include <vector>
 
-class CFakeFrameBrowser final : public CFakeBrowserObject {
+class CFakeFrameBrowser final : public ComStub<StubLife::Counted, CFakeBrowserObject> {
 public:
     static ComPtr<CFakeFrameBrowser> Create(const FakePage& page);
 
     const std::vector<ComPtr<CFakeFrameBrowser>>& Frames() const { return m_frames; }
     CFakeDocument* FakeDocument() const { return m_fakeDocument; }  // null: none
-    LONG RefCount() const { return m_refs; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override;
-
 protected:
     HRESULT StartNavigation(const std::wstring&) override { return E_NOTIMPL; }
     HRESULT Reload() override { return E_NOTIMPL; }
 
 private:
     explicit CFakeFrameBrowser(const FakePage& page);
-    ~CFakeFrameBrowser();
+    ~CFakeFrameBrowser() override = default;
+    void* Interface(REFIID riid) override;
 
-    LONG m_refs = 0;
     CFakeDocument* m_fakeDocument = nullptr;  // the reference is the base's Document()
     std::vector<ComPtr<CFakeFrameBrowser>> m_frames;
 };

@@ -62,9 +62,8 @@ void CFakeWebBrowser::ResetHistory()
 }
 
 CFakeWebBrowser::CFakeWebBrowser(std::shared_ptr<FakeBrowserRecord> record)
-    : CFakeBrowserObject(record.get()), m_record(record), m_settings(Defaults()), m_ole(this, record)
+    : ComStub(record.get()), m_record(record), m_settings(Defaults()), m_ole(this, record)
 {
-    ++g_fakeLiveObjects;
     m_point = CFakeConnectionPoint::Create(this, record);
     LiveControls().push_back(this);
 }
@@ -75,41 +74,26 @@ CFakeWebBrowser::~CFakeWebBrowser()
     auto& live = LiveControls();
     live.erase(std::remove(live.begin(), live.end(), this), live.end());
     m_record->destroyed = true;
-    --g_fakeLiveObjects;
 }
 
-HRESULT CFakeWebBrowser::QueryInterface(REFIID riid, void** ppv)
+void* CFakeWebBrowser::Interface(REFIID riid)
 {
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IWebBrowser || riid == IID_IWebBrowserApp
-        || riid == IID_IWebBrowser2)
-        *ppv = static_cast<IWebBrowser2*>(this);
-    else if (riid == IID_IConnectionPointContainer)
-        *ppv = static_cast<IConnectionPointContainer*>(this);
-    else if (riid == IID_IProvideClassInfo || riid == IID_IProvideClassInfo2)
-        *ppv = static_cast<IProvideClassInfo2*>(this);
-    else if (riid == IID_IPersist || riid == IID_IPersistStreamInit)
-        *ppv = static_cast<IPersistStreamInit*>(this);
-    else if (riid == IID_IOleObject)
-        *ppv = static_cast<IOleObject*>(&m_ole);
-    else if (riid == IID_IOleWindow || riid == IID_IOleInPlaceObject)
-        *ppv = static_cast<IOleInPlaceObject*>(&m_ole);
-    else if (riid == IID_IOleInPlaceActiveObject)
-        *ppv = static_cast<IOleInPlaceActiveObject*>(&m_ole);
-    else
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-}
-
-ULONG CFakeWebBrowser::Release()
-{
-    LONG left = --m_refs;
-    if (left == 0)
-        delete this;
-    return left;
+    if (IidIn(riid, { IID_IUnknown, IID_IDispatch, IID_IWebBrowser, IID_IWebBrowserApp, IID_IWebBrowser2 }))
+        return static_cast<IWebBrowser2*>(this);
+    if (riid == IID_IConnectionPointContainer)
+        return static_cast<IConnectionPointContainer*>(this);
+    if (IidIn(riid, { IID_IProvideClassInfo, IID_IProvideClassInfo2 }))
+        return static_cast<IProvideClassInfo2*>(this);
+    if (IidIn(riid, { IID_IPersist, IID_IPersistStreamInit }))
+        return static_cast<IPersistStreamInit*>(this);
+    // The ActiveX part shares this object's count.
+    if (riid == IID_IOleObject)
+        return static_cast<IOleObject*>(&m_ole);
+    if (IidIn(riid, { IID_IOleWindow, IID_IOleInPlaceObject }))
+        return static_cast<IOleInPlaceObject*>(&m_ole);
+    if (riid == IID_IOleInPlaceActiveObject)
+        return static_cast<IOleInPlaceActiveObject*>(&m_ole);
+    return nullptr;
 }
 
 HRESULT CFakeWebBrowser::EnumConnectionPoints(IEnumConnectionPoints** ppEnum)

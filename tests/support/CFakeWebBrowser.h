@@ -11,13 +11,12 @@
 #include "CFakeDocument.h"
 #include "CFakeFrameBrowser.h"
 #include "CFakeOleControl.h"
+#include "ComStub.h"
 #include <memory>
 #include <vector>
 
-class CFakeWebBrowser final : public CFakeBrowserObject,
-                        public IConnectionPointContainer,
-                        public IProvideClassInfo2,
-                        public IPersistStreamInit {
+class CFakeWebBrowser final : public ComStub<StubLife::Counted, CFakeBrowserObject, IConnectionPointContainer,
+                                             IProvideClassInfo2, IPersistStreamInit> {
 public:
     // Switches that every control made from now on starts with.
     struct Settings {
@@ -41,7 +40,6 @@ public:
 
     int Index() const { return m_record->index; }
     const FakeBrowserRecord& Record() const { return *m_record; }
-    LONG RefCount() const { return m_refs; }
     HWND Window() const { return m_ole.Window(); }
     // Where the control lays its page out (the container's client
     // coordinates): what the container last told it, not its window's size.
@@ -91,11 +89,6 @@ public:
         m_record->licenseKey = key;
     }
 
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override;
-
     // IConnectionPointContainer
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** ppEnum) override;
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
@@ -118,7 +111,8 @@ protected:
 
 private:
     CFakeWebBrowser(std::shared_ptr<FakeBrowserRecord> record);
-    ~CFakeWebBrowser();
+    ~CFakeWebBrowser() override;
+    void* Interface(REFIID riid) override;
 
     IDispatch* Self() { return static_cast<IWebBrowser2*>(this); }
     void PostCompletion();
@@ -127,7 +121,6 @@ private:
     void FireNavigateCompleteTree(CFakeFrameBrowser* frame);
     void FireDocumentCompleteTree(CFakeFrameBrowser* frame);
 
-    LONG m_refs = 0;
     std::shared_ptr<FakeBrowserRecord> m_record;
     Settings m_settings;
     ComPtr<CFakeConnectionPoint> m_point;

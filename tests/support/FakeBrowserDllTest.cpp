@@ -3,6 +3,7 @@
 // navigations by itself, and answers the control channel's messages.
 #include "FakeBrowserChannel.h"
 #include "FakeBrowserSelfTestDoubles.h"
+#include "Pump.h"
 #include <gtest/gtest.h>
 #include <exdispid.h>
 #include <mshtml.h>
@@ -10,20 +11,6 @@
 namespace {
 
 using GetClassObjectFn = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-
-// Runs the thread's messages until done() holds or two seconds pass.
-template <class Done>
-bool PumpUntil(Done done)
-{
-    DWORD until = GetTickCount() + 2000;
-    MSG msg;
-    while (!done() && GetTickCount() < until) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        Sleep(5);
-    }
-    return done();
-}
 
 std::wstring WritePageFile()
 {
@@ -91,7 +78,7 @@ TEST(FakeBrowserDll, ServesPagesFromItsFileAndAnswersTheChannel)
         auto pageDone = [&] {
             return !sink.events.empty() && sink.events.back().id == DISPID_STATUSTEXTCHANGE && sink.events.size() > 2;
         };
-        ASSERT_TRUE(PumpUntil(pageDone)) << "the navigation completes later, from the queue";
+        ASSERT_TRUE(PumpUntil(pageDone, 2000)) << "the navigation completes later, from the queue";
         // The page's own events, among the progress noise.
         std::vector<SinkEvent> page;
         for (const SinkEvent& e : sink.events) {
@@ -137,7 +124,7 @@ TEST(FakeBrowserDll, ServesPagesFromItsFileAndAnswersTheChannel)
         sink.cancelNewWindow = true;
         PostMessageW(window, FakeChannelNewWindow(), 0, 0);
         PostMessageW(window, FakeChannelTitleChange(), GlobalAddAtomW(L"From outside"), 0);
-        ASSERT_TRUE(PumpUntil([&] { return sink.events.size() >= 2; }));
+        ASSERT_TRUE(PumpUntil([&] { return sink.events.size() >= 2; }, 2000));
         EXPECT_EQ(DISPID_NEWWINDOW2, sink.events[0].id);
         EXPECT_EQ(DISPID_TITLECHANGE, sink.events[1].id);
         EXPECT_EQ(L"From outside", sink.events[1].text);
@@ -147,8 +134,8 @@ TEST(FakeBrowserDll, ServesPagesFromItsFileAndAnswersTheChannel)
         ole->Close(OLECLOSE_NOSAVE);
         ole->SetClientSite(nullptr);
     }
-    EXPECT_EQ(0, site.refs);
-    EXPECT_EQ(0, sink.refs);
+    EXPECT_EQ(0, site.RefCount());
+    EXPECT_EQ(0, sink.RefCount());
     DestroyWindow(host);
     DeleteFileW(pages.c_str());
     OleUninitialize();

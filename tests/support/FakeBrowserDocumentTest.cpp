@@ -112,11 +112,11 @@ TEST_F(FakeBrowserTest, DocumentHoldsItsUIHandlerUntilReleased)
     DOCHOSTUIINFO info;
     EXPECT_EQ(E_FAIL, document->AskHostInfo(0, &info)) << "no handler yet";
     EXPECT_EQ(S_OK, custom->SetUIHandler(&handler));
-    EXPECT_EQ(1, handler.refs);
+    EXPECT_EQ(1, handler.RefCount());
     EXPECT_EQ(S_OK, document->AskHostInfo(0x1, &info));
     EXPECT_EQ(0x1u | DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO, info.dwFlags);
     custom->SetUIHandler(&handler);
-    EXPECT_EQ(1, handler.refs) << "a second install replaces, not adds";
+    EXPECT_EQ(1, handler.RefCount()) << "a second install replaces, not adds";
     EXPECT_EQ(2, document->SetUIHandlerCalls());
 
     // A new page replaces the document; the old one goes once nobody holds it.
@@ -127,7 +127,7 @@ TEST_F(FakeBrowserTest, DocumentHoldsItsUIHandlerUntilReleased)
     loaded.browser->Navigate(next, nullptr, nullptr, nullptr, nullptr);
     SysFreeString(next);
     CFakeWebBrowser::Last()->CompleteNavigation();
-    EXPECT_EQ(0, handler.refs);
+    EXPECT_EQ(0, handler.RefCount());
 }
 
 TEST_F(FakeBrowserTest, PageFileFillsThePageTable)
@@ -146,10 +146,12 @@ TEST_F(FakeBrowserTest, PageFileFillsThePageTable)
     EXPECT_EQ(L"a", one.inputs[0].name);
     EXPECT_EQ(L"b", one.inputs[0].id);
     EXPECT_STREQ(L"c d", one.inputs[0].value.Get().bstrVal);
-    EXPECT_TRUE(one.noCustomDoc && one.itemFails && !one.noDocument);
+    EXPECT_TRUE(one.noCustomDoc);
+    EXPECT_TRUE(one.itemFails);
+    EXPECT_FALSE(one.noDocument);
     ASSERT_EQ(1u, one.frames.size());
     EXPECT_TRUE(one.frames[0].noDocument);
-    EXPECT_TRUE(CFakePageTable::Find(L"http://two.example/").inputs.empty());
+    EXPECT_EQ(0u, CFakePageTable::Find(L"http://two.example/").inputs.size());
     EXPECT_EQ(-1, CFakePageFile::Load(L"C:\\no\\such\\file.txt"));
 }
 

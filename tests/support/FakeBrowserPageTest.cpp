@@ -3,7 +3,6 @@
 // and the corner of the page that shows what reached it.
 #include "FakeBrowserTestFixture.h"
 #include "FakeFormLayout.h"
-#include "Pump.h"
 #include "ScreenPixels.h"
 #include <exdispid.h>
 #include <functional>
@@ -68,14 +67,12 @@ public:
             n += e.id == DISPID_NEWWINDOW2;
         return n;
     }
-    // What the screen shows of the page once it has repainted.
+    // What the screen shows of the page once it shows what the page drew.
     std::vector<DWORD> OnScreen() const
     {
-        UpdateWindow(Window());
-        PumpFor(50);
         RECT r = {};
         GetWindowRect(Window(), &r);
-        return ScreenArea(r);
+        return SettledScreenArea(Window(), r);
     }
 
     HWND host = nullptr;

@@ -122,7 +122,7 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
     ASSERT_EQ(S_OK, browser.As(&classInfo));
     GUID source = GUID_NULL;
     EXPECT_EQ(S_OK, classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source));
-    EXPECT_TRUE(source == DIID_DWebBrowserEvents2);
+    EXPECT_EQ(DIID_DWebBrowserEvents2, source);
 
     ComPtr<IConnectionPointContainer> container;
     ASSERT_EQ(S_OK, browser.As(&container));
@@ -133,8 +133,8 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
     ASSERT_EQ(S_OK, point->Advise(&events2, &cookie2));
     ASSERT_EQ(S_OK, point->Advise(&plain, &cookiePlain));
     EXPECT_EQ(2u, fake->SinkCount());
-    EXPECT_EQ(1, events2.refs);
-    EXPECT_EQ(1, plain.refs);
+    EXPECT_EQ(1, events2.RefCount());
+    EXPECT_EQ(1, plain.RefCount());
 
     BSTR url = SysAllocString(page.url.c_str());
     browser->Navigate(url, nullptr, nullptr, nullptr, nullptr);
@@ -219,7 +219,7 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
     EXPECT_EQ(S_OK, point->Unadvise(cookiePlain));
     EXPECT_EQ(CONNECT_E_NOCONNECTION, point->Unadvise(cookiePlain));
     EXPECT_EQ(1u, fake->SinkCount());
-    EXPECT_EQ(0, plain.refs);
+    EXPECT_EQ(0, plain.RefCount());
     EXPECT_FALSE(fake->FireNewWindow2()) << "only the sink that cancels is gone";
     size_t plainSeen = plain.events.size();
     fake->FireTitleChange(L"Other");
@@ -236,7 +236,7 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
     EXPECT_EQ(L"http://next.example/", events2.events.back().text);
 
     EXPECT_EQ(S_OK, point->Unadvise(cookie2));
-    EXPECT_EQ(0, events2.refs);
+    EXPECT_EQ(0, events2.RefCount());
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // site.  They live on the test's stack; their counts only show who holds
 // them.
 #pragma once
-#include "FakeComSupport.h"
+#include "ComStub.h"
 #include <exdisp.h>
 #include <exdispid.h>
 #include <mshtmhst.h>
@@ -20,29 +20,13 @@ struct SinkEvent {
     bool cancelFalseOnEntry = false;
 };
 
-class CTestSink : public IDispatch {
+class CTestSink : public ComStub<StubLife::Test, DispatchStubs<IDispatch>> {
 public:
     explicit CTestSink(bool answersEvents2) : m_answersEvents2(answersEvents2) {}
-    LONG refs = 0;
     bool cancelNewWindow = false;
     bool cancelNavigation = false;
     std::vector<SinkEvent> events;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
-    {
-        *ppv = nullptr;
-        if (riid == IID_IUnknown || riid == IID_IDispatch || (m_answersEvents2 && riid == DIID_DWebBrowserEvents2)) {
-            *ppv = this;
-            AddRef();
-            return S_OK;
-        }
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override
     {
         SinkEvent e{id, {}};
@@ -76,23 +60,18 @@ public:
     }
 
 private:
+    void* Interface(REFIID riid) override
+    {
+        if (IidIn(riid, { IID_IUnknown, IID_IDispatch }) || (m_answersEvents2 && riid == DIID_DWebBrowserEvents2))
+            return static_cast<IDispatch*>(this);
+        return nullptr;
+    }
+
     bool m_answersEvents2;
 };
 
-class CTestUIHandler : public IDocHostUIHandler {
+class CTestUIHandler : public ComStub<StubLife::Test, IDocHostUIHandler> {
 public:
-    LONG refs = 0;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
-    {
-        *ppv = nullptr;
-        if (riid != IID_IUnknown && riid != IID_IDocHostUIHandler)
-            return E_NOINTERFACE;
-        *ppv = this;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
     HRESULT STDMETHODCALLTYPE GetHostInfo(DOCHOSTUIINFO* info) override
     {
         info->dwFlags |= DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO;
@@ -112,31 +91,19 @@ public:
     HRESULT STDMETHODCALLTYPE GetExternal(IDispatch**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE TranslateUrl(DWORD, LPWSTR, LPWSTR*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE FilterDataObject(IDataObject*, IDataObject**) override { return E_NOTIMPL; }
+
+private:
+    void* Interface(REFIID riid) override
+    {
+        return IidIn(riid, { IID_IUnknown, IID_IDocHostUIHandler }) ? static_cast<IDocHostUIHandler*>(this) : nullptr;
+    }
 };
 
 // A client site with in-place support and ambient properties (user mode on,
 // nothing else), hosting into window.
-class CTestSite : public IOleClientSite, public IOleInPlaceSite, public IDispatch {
+class CTestSite : public ComStub<StubLife::Test, IOleClientSite, IOleInPlaceSite, DispatchStubs<IDispatch>> {
 public:
     CTestSite(HWND window, RECT pos) : m_window(window), m_pos(pos) {}
-    LONG refs = 0;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
-    {
-        *ppv = nullptr;
-        if (riid == IID_IUnknown || riid == IID_IOleClientSite)
-            *ppv = static_cast<IOleClientSite*>(this);
-        else if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite)
-            *ppv = static_cast<IOleInPlaceSite*>(this);
-        else if (riid == IID_IDispatch)
-            *ppv = static_cast<IDispatch*>(this);
-        else
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
 
     HRESULT STDMETHODCALLTYPE SaveObject() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker** p) override { return FakeNotImpl(p); }
@@ -166,9 +133,6 @@ public:
     HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return S_OK; }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** p) override { return FakeNotImpl(p); }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override
     {
         if (id != DISPID_AMBIENT_USERMODE)
@@ -179,6 +143,17 @@ public:
     }
 
 private:
+    void* Interface(REFIID riid) override
+    {
+        if (IidIn(riid, { IID_IUnknown, IID_IOleClientSite }))
+            return static_cast<IOleClientSite*>(this);
+        if (IidIn(riid, { IID_IOleWindow, IID_IOleInPlaceSite }))
+            return static_cast<IOleInPlaceSite*>(this);
+        if (riid == IID_IDispatch)
+            return static_cast<IDispatch*>(this);
+        return nullptr;
+    }
+
     HWND m_window;
     RECT m_pos;
 };

@@ -1,6 +1,7 @@
 // Self-test of the stand-in's ActiveX side: what it asks of a client site,
 // its saved-state loading, its in-place window, and a clean teardown.
 #include "FakeBrowserTestFixture.h"
+#include "Pump.h"
 
 namespace {
 
@@ -10,11 +11,6 @@ RECT ChildRect(HWND child)
     GetWindowRect(child, &r);
     MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-bool SameRect(const RECT& a, const RECT& b)
-{
-    return EqualRect(&a, &b) != FALSE;
 }
 
 TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
@@ -69,7 +65,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         ASSERT_TRUE(IsWindow(window));
         EXPECT_EQ(host, GetParent(window));
         EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "the control shows itself";
-        EXPECT_TRUE(SameRect(given, ChildRect(window)));
+        EXPECT_TRUE(RectEq(given, ChildRect(window)));
 
         ComPtr<IOleInPlaceObject> inPlace;
         ASSERT_EQ(S_OK, ole.As(&inPlace));
@@ -78,7 +74,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         EXPECT_EQ(window, reported);
         RECT moved = {0, 0, 50, 40};
         EXPECT_EQ(S_OK, inPlace->SetObjectRects(&moved, &moved));
-        EXPECT_TRUE(SameRect(moved, ChildRect(window)));
+        EXPECT_TRUE(RectEq(moved, ChildRect(window)));
 
         ComPtr<IOleInPlaceActiveObject> active;
         ASSERT_EQ(S_OK, ole.As(&active));
@@ -94,13 +90,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         fake->Navigate(url, nullptr, nullptr, nullptr, nullptr);
         SysFreeString(url);
         EXPECT_TRUE(fake->NavigationPending());
-        DWORD until = GetTickCount() + 2000;
-        MSG msg;
-        while (fake->NavigationPending() && GetTickCount() < until) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            Sleep(5);
-        }
+        PumpUntil([&] { return !fake->NavigationPending(); }, 2000);
         EXPECT_EQ(L"http://async.example/", fake->Url());
 
         EXPECT_EQ(S_OK, inPlace->InPlaceDeactivate());
@@ -108,7 +98,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         EXPECT_EQ(L"OnInPlaceDeactivate", record.siteCalls.back());
         EXPECT_EQ(S_OK, ole->Close(OLECLOSE_NOSAVE));
         EXPECT_EQ(S_OK, ole->SetClientSite(nullptr));
-        EXPECT_EQ(0, site.refs) << "the site is released";
+        EXPECT_EQ(0, site.RefCount()) << "the site is released";
         const std::vector<std::wstring> calls = {L"Load", L"Load", L"InitNew", L"SetClientSite", L"DoVerb(-5)",
                                                  L"SetObjectRects", L"InPlaceDeactivate", L"Close",
                                                  L"SetClientSite(null)"};

@@ -4,6 +4,7 @@
 #pragma once
 #include "FakeBrowser.h"
 #include "FakeBrowserSelfTestDoubles.h"
+#include "Printers.h"
 #include <gtest/gtest.h>
 #include <memory>
 

@@ -22,9 +22,9 @@ inline HRESULT FakeNotImpl() { return E_NOTIMPL; }
 
 // Every object the stand-in makes (controls, frame browsers, documents,
 // collections, elements, connection points, enumerators) counts itself here
-// from construction to destruction, so a test can assert that a teardown
-// released everything.  The class factory is not counted: it lives as long
-// as the registration.
+// from construction to destruction (ComStub.h, StubLife::Counted), so a test
+// can assert that a teardown released everything.  The class factory is not
+// counted: it lives as long as the registration.
 inline LONG g_fakeLiveObjects = 0;
 
 inline LONG FakeLiveObjectCount() { return g_fakeLiveObjects; }
