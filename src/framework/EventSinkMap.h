@@ -93,6 +93,8 @@ HRESULT AfxCallEventHandler(C* pTarget, void (C::*pfn)(A...), DISPPARAMS* pParam
     return AfxCallEventHandlerUnpacked(pTarget, pfn, pParams, std::index_sequence_for<A...>());
 }
 
+// The map macros each hold part of a function; they stay laid out by hand.
+// clang-format off
 #define DECLARE_EVENTSINK_MAP()                                         \
 public:                                                                 \
     static const AFX_EVENTSINKMAP* GetThisEventSinkMap();               \
@@ -122,3 +124,4 @@ protected:                                                              \
             { &AfxEventSinkMapOf<TheBaseClass>::Get, _eventEntries };   \
         return &eventMap;                                               \
     }
+// clang-format on

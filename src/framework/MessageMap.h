@@ -28,6 +28,8 @@ struct AFX_MSGMAP {
 // Finds the entry for a message (and command id) in a map chain, or null.
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nID);
 
+// The map macros each hold part of a function; they stay laid out by hand.
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                                   \
 protected:                                                      \
     static const AFX_MSGMAP* GetThisMessageMap();               \
@@ -75,3 +77,4 @@ protected:                                                      \
 #define ON_COMMAND(id, memberFxn) \
     { WM_COMMAND, id, [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT { \
         (static_cast<ThisClass*>(t)->*(memberFxn))(); return 0; } },
+// clang-format on
