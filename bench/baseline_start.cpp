@@ -39,11 +39,11 @@ void Stay()
     }
 }
 
-} // namespace
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int)
 {
-    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES };
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
 
     ULONG_PTR token = 0;
@@ -53,14 +53,13 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int)
 
     int rc = 1;
     Image* pSkin = LoadPngResource(IDB_SKIN);
-    WNDCLASSEXW wc = { sizeof(wc) };
+    WNDCLASSEXW wc = {sizeof(wc)};
     wc.lpfnWndProc = ::DefWindowProcW;
     wc.hInstance = hInstance;
     wc.lpszClassName = L"BenchBaselineStart";
     HWND hWnd = nullptr;
     if (pSkin && pSkin->GetLastStatus() == Gdiplus::Ok && ::RegisterClassExW(&wc))
-        hWnd = ::CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0,
-                                 nullptr, nullptr, hInstance, nullptr);
+        hWnd = ::CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, hInstance, nullptr);
     if (hWnd) {
         PaintLayered(hWnd, pSkin, pSkin->GetWidth(), pSkin->GetHeight(), BLEND_VISIBLE);
         ::ShowWindow(hWnd, SW_SHOWNA);

@@ -41,7 +41,7 @@ Counts Measure()
     c.user = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
     ::GetProcessHandleCount(::GetCurrentProcess(), &c.handles);
     ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&c.windows));
-    PROCESS_MEMORY_COUNTERS_EX pmc = { sizeof(pmc) };
+    PROCESS_MEMORY_COUNTERS_EX pmc = {sizeof(pmc)};
     ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof(pmc));
     c.privateBytes = pmc.PagefileUsage;
     c.live = FakeLiveObjectCount();
@@ -73,15 +73,15 @@ void OneCycle(const CString& login)
     CFakeWebBrowser* pane = CFakeWebBrowser::Instances()[0];
     CFakeWebBrowser* game = CFakeWebBrowser::Instances()[1];
     Navigate(pane, login);
-    pane->CompleteNavigation();      // login reveal
-    pane->FireNewWindow2();          // capture and hand-over
-    game->CompleteNavigation();      // game reveal
+    pane->CompleteNavigation();  // login reveal
+    pane->FireNewWindow2();      // capture and hand-over
+    game->CompleteNavigation();  // game reveal
     Pump();
     dlg.DestroyWindow();
     g_app.m_pMainWnd = nullptr;
 }
 
-} // namespace
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -100,7 +100,7 @@ int wmain(int argc, wchar_t** argv)
         page.Input(L"loginurl", L"", CFakeVariant::Bstr(L"http://game.example/"));
         CFakePageTable::Set(page);
 
-        OneCycle(login);   // warm-up: first-use allocations of the system
+        OneCycle(login);  // warm-up: first-use allocations of the system
         Counts before = Measure();
         DWORD start = ::GetTickCount();
         for (int i = 0; i < cycles; ++i)
@@ -110,8 +110,8 @@ int wmain(int argc, wchar_t** argv)
         std::printf("cycles %d in %lu ms (%.1f ms each)\n", cycles, ms, cycles ? double(ms) / cycles : 0.0);
         std::printf("gdi objects %lu -> %lu\nuser objects %lu -> %lu\nhandles %lu -> %lu\n"
                     "thread windows %lu -> %lu\ncommitted bytes %lu -> %lu\nstand-in objects %ld -> %ld\n",
-                    before.gdi, after.gdi, before.user, after.user, before.handles, after.handles,
-                    before.windows, after.windows, static_cast<unsigned long>(before.privateBytes),
+                    before.gdi, after.gdi, before.user, after.user, before.handles, after.handles, before.windows,
+                    after.windows, static_cast<unsigned long>(before.privateBytes),
                     static_cast<unsigned long>(after.privateBytes), before.live, after.live);
         CFakePageTable::Clear();
     }

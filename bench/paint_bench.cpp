@@ -76,7 +76,7 @@ bool Run(HWND hWnd, Image* pSkin, int paints, int copies)
     std::vector<unsigned char> dst(cb);
     for (size_t i = 0; i < cb; ++i)
         src[i] = static_cast<unsigned char>(i * 7);
-    std::memcpy(dst.data(), src.data(), cb);   // first touch of every page
+    std::memcpy(dst.data(), src.data(), cb);  // first touch of every page
     std::vector<double> copyMs;
     unsigned check = 0;
     for (int i = 0; i < copies; ++i) {
@@ -105,7 +105,7 @@ bool Run(HWND hWnd, Image* pSkin, int paints, int copies)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -122,15 +122,14 @@ int wmain(int argc, wchar_t** argv)
         return 1;
 
     HINSTANCE hInstance = ::GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc = { sizeof(wc) };
+    WNDCLASSEXW wc = {sizeof(wc)};
     wc.lpfnWndProc = ::DefWindowProcW;
     wc.hInstance = hInstance;
     wc.lpszClassName = L"BenchPaint";
     HWND hWnd = nullptr;
     if (::RegisterClassExW(&wc))
-        hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0,
-                                 static_cast<int>(kWidth), static_cast<int>(kHeight),
-                                 nullptr, nullptr, hInstance, nullptr);
+        hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, static_cast<int>(kWidth),
+                                 static_cast<int>(kHeight), nullptr, nullptr, hInstance, nullptr);
     Image* pSkin = LoadPngResource(IDB_SKIN);
     int rc = 1;
     if (!hWnd || !pSkin)

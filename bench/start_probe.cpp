@@ -20,7 +20,7 @@
 namespace {
 
 const DWORD kTimeoutMs = 30000;
-const DWORD kSettleMs = 300;   // lets the ended process's windows go away
+const DWORD kSettleMs = 300;  // lets the ended process's windows go away
 
 struct Search {
     DWORD pid;
@@ -60,7 +60,7 @@ double TimeOneStart(const wchar_t* path, LONG cx, LONG cy)
 {
     std::vector<wchar_t> cmdLine(wcslen(path) + 3);
     swprintf(cmdLine.data(), cmdLine.size(), L"\"%ls\"", path);
-    STARTUPINFOW si = { sizeof(si) };
+    STARTUPINFOW si = {sizeof(si)};
     PROCESS_INFORMATION pi = {};
 
     LARGE_INTEGER t0;
@@ -70,7 +70,7 @@ double TimeOneStart(const wchar_t* path, LONG cx, LONG cy)
         fwprintf(stderr, L"cannot start %ls (error %lu)\n", path, ::GetLastError());
         return -1.0;
     }
-    Search search = { pi.dwProcessId, cx, cy, false };
+    Search search = {pi.dwProcessId, cx, cy, false};
     double ms = -1.0;
     for (;;) {
         ::EnumWindows(FindPaintedWindow, reinterpret_cast<LPARAM>(&search));
@@ -113,7 +113,7 @@ void PrintFigures(const char* name, const std::vector<double>& v)
     printf("%s_max_ms=%.1f\n", name, *std::max_element(v.begin(), v.end()));
 }
 
-} // namespace
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {

@@ -25,7 +25,7 @@ bool PngEncoder(CLSID* pClsid)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {

@@ -3,7 +3,7 @@
 
 void AttachUIController(CWnd& wndBrowser, CWebUIController& controller)
 {
-    IUnknown* pUnk = wndBrowser.GetControlUnknown();   // no reference added
+    IUnknown* pUnk = wndBrowser.GetControlUnknown();  // no reference added
     if (!pUnk)
         return;
     CComPtr<IWebBrowser2> pBrowser;

@@ -10,11 +10,10 @@ const BYTE* Params(const char* vts)
     return reinterpret_cast<const BYTE*>(vts);
 }
 
-} // namespace
+}  // namespace
 
 // {8856F961-340A-11D0-A96B-00C04FD705A2}
-const CLSID CExplorer_l::s_clsid =
-    { 0x8856F961, 0x340A, 0x11D0, { 0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2 } };
+const CLSID CExplorer_l::s_clsid = {0x8856F961, 0x340A, 0x11D0, {0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2}};
 
 BOOL CExplorer_l::Create(LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -24,8 +23,8 @@ BOOL CExplorer_l::Create(LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect
 void CExplorer_l::Navigate(LPCWSTR URL, VARIANT* Flags, VARIANT* TargetFrameName, VARIANT* PostData, VARIANT* Headers)
 {
     InvokeHelper(DISPID_WEBBROWSER_NAVIGATE, DISPATCH_METHOD, VT_EMPTY, nullptr,
-                 Params(VTS_BSTR VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT),
-                 URL, Flags, TargetFrameName, PostData, Headers);
+                 Params(VTS_BSTR VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT), URL, Flags, TargetFrameName,
+                 PostData, Headers);
 }
 
 void CExplorer_l::Refresh()

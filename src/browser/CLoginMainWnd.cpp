@@ -8,16 +8,16 @@
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CLoginMainWnd, CDialog)
-    ON_WM_PAINT()
-    ON_WM_QUERYDRAGICON()
-    ON_WM_CLOSE()
-    ON_WM_SIZE()
-    ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_WM_CLOSE()
+ON_WM_SIZE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CLoginMainWnd, CDialog)
-    ON_EVENT(CLoginMainWnd, IDC_GAME_BROWSER, DISPID_DOCUMENTCOMPLETE, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
-    ON_EVENT(CLoginMainWnd, IDC_GAME_BROWSER, DISPID_TITLECHANGE, OnTitleChange, VTS_BSTR)
+ON_EVENT(CLoginMainWnd, IDC_GAME_BROWSER, DISPID_DOCUMENTCOMPLETE, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
+ON_EVENT(CLoginMainWnd, IDC_GAME_BROWSER, DISPID_TITLECHANGE, OnTitleChange, VTS_BSTR)
 END_EVENTSINK_MAP()
 
 CLoginMainWnd::CLoginMainWnd(CWnd* pParent)
@@ -110,7 +110,7 @@ BOOL CLoginMainWnd::PreTranslateMessage(MSG* pMsg)
         if (pMsg->wParam == VK_ESCAPE)
             return TRUE;
         if (pMsg->wParam == VK_RETURN)
-            return FALSE;   // to the page, without dialog keyboard handling
+            return FALSE;  // to the page, without dialog keyboard handling
         if (pMsg->wParam == VK_F5) {
             m_wndBrowser.Refresh();
             return TRUE;

@@ -17,10 +17,10 @@ public:
     ~CLoginMainWnd() override;
 
     CWebUIController m_uiController;
-    BOOL m_bRevealPending;      // set by the main window at a hand-over
-    BOOL m_bGameShown;          // set at the first reveal, never cleared
+    BOOL m_bRevealPending;  // set by the main window at a hand-over
+    BOOL m_bGameShown;      // set at the first reveal, never cleared
     HICON m_hIcon;
-    CExplorer_l m_wndBrowser;   // last member: destroyed before the controller
+    CExplorer_l m_wndBrowser;  // last member: destroyed before the controller
 
     BOOL DestroyWindow() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;

@@ -61,9 +61,18 @@ STDMETHODIMP CUIHandlerForwarder::ShowUI(DWORD dwID, IOleInPlaceActiveObject* pA
 {
     return m_pOwner ? m_pOwner->ShowUI(dwID, pActiveObject, pCommandTarget, pFrame, pDoc) : E_NOTIMPL;
 }
-STDMETHODIMP CUIHandlerForwarder::HideUI() { return m_pOwner ? m_pOwner->HideUI() : E_NOTIMPL; }
-STDMETHODIMP CUIHandlerForwarder::UpdateUI() { return m_pOwner ? m_pOwner->UpdateUI() : E_NOTIMPL; }
-STDMETHODIMP CUIHandlerForwarder::EnableModeless(BOOL f) { return m_pOwner ? m_pOwner->EnableModeless(f) : E_NOTIMPL; }
+STDMETHODIMP CUIHandlerForwarder::HideUI()
+{
+    return m_pOwner ? m_pOwner->HideUI() : E_NOTIMPL;
+}
+STDMETHODIMP CUIHandlerForwarder::UpdateUI()
+{
+    return m_pOwner ? m_pOwner->UpdateUI() : E_NOTIMPL;
+}
+STDMETHODIMP CUIHandlerForwarder::EnableModeless(BOOL f)
+{
+    return m_pOwner ? m_pOwner->EnableModeless(f) : E_NOTIMPL;
+}
 STDMETHODIMP CUIHandlerForwarder::OnDocWindowActivate(BOOL f)
 {
     return m_pOwner ? m_pOwner->OnDocWindowActivate(f) : E_NOTIMPL;

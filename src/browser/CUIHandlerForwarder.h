@@ -68,5 +68,5 @@ private:
 
     static LONG s_cLive;
     LONG m_cRef = 1;
-    CWebUIController* m_pOwner;   // null once disconnected
+    CWebUIController* m_pOwner;  // null once disconnected
 };

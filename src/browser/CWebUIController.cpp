@@ -2,8 +2,7 @@
 #include "CUIHandlerForwarder.h"
 #include <exdispid.h>
 
-CWebUIController::CWebUIController()
-    : m_pForwarder(CUIHandlerForwarder::Create(this))
+CWebUIController::CWebUIController() : m_pForwarder(CUIHandlerForwarder::Create(this))
 {
 }
 
@@ -80,8 +79,7 @@ STDMETHODIMP_(ULONG) CWebUIController::Release()
     return static_cast<ULONG>(--m_nRefCount);
 }
 
-STDMETHODIMP CWebUIController::Invoke(DISPID dispIdMember, REFIID, LCID, WORD,
-                                      DISPPARAMS* pDispParams, VARIANT*,
+STDMETHODIMP CWebUIController::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams, VARIANT*,
                                       EXCEPINFO*, UINT*)
 {
     if (!pDispParams)

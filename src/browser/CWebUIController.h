@@ -70,17 +70,19 @@ public:
     STDMETHODIMP GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    STDMETHODIMP Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
-                        DISPPARAMS* pDispParams, VARIANT* pVarResult,
-                        EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+    STDMETHODIMP Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
+                        VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
     // IDocHostUIHandler.  Only GetHostInfo answers; the rest decline and
     // leave their output parameters untouched, so the document falls back
     // to its defaults.
     STDMETHODIMP ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) override { return E_NOTIMPL; }
     STDMETHODIMP GetHostInfo(DOCHOSTUIINFO* pInfo) override;
-    STDMETHODIMP ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*,
-                        IOleInPlaceFrame*, IOleInPlaceUIWindow*) override { return E_NOTIMPL; }
+    STDMETHODIMP ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
+                        IOleInPlaceUIWindow*) override
+    {
+        return E_NOTIMPL;
+    }
     STDMETHODIMP HideUI() override { return E_NOTIMPL; }
     STDMETHODIMP UpdateUI() override { return E_NOTIMPL; }
     STDMETHODIMP EnableModeless(BOOL) override { return E_NOTIMPL; }

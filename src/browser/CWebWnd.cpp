@@ -15,20 +15,19 @@ void SendPhase(WPARAM wParam)
         pMain->SendMessage(WM_LAUNCHER_PHASE, wParam, 0);
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CWebWnd, CDialog)
-    ON_WM_DESTROY()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CWebWnd, CDialog)
-    ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, DISPID_DOCUMENTCOMPLETE, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
-    ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, DISPID_NEWWINDOW2, OnNewWindow2, VTS_PDISPATCH VTS_PBOOL)
-    ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, DISPID_TITLECHANGE, OnTitleChange, VTS_BSTR)
+ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, DISPID_DOCUMENTCOMPLETE, OnDocumentComplete, VTS_DISPATCH VTS_PVARIANT)
+ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, DISPID_NEWWINDOW2, OnNewWindow2, VTS_PDISPATCH VTS_PBOOL)
+ON_EVENT(CWebWnd, IDC_LOGIN_BROWSER, DISPID_TITLECHANGE, OnTitleChange, VTS_BSTR)
 END_EVENTSINK_MAP()
 
-CWebWnd::CWebWnd(CWnd* pParent)
-    : CDialog(IDD_LOGIN_PANE, pParent)
+CWebWnd::CWebWnd(CWnd* pParent) : CDialog(IDD_LOGIN_PANE, pParent)
 {
 }
 
@@ -118,7 +117,7 @@ void CWebWnd::OnNewWindow2(LPDISPATCH*, BOOL* Cancel)
     }
     // Every interface above is released by now, before the main window runs.
     if (m_strLoginUrl.IsEmpty())
-        return;   // the browser opens its new window as usual
+        return;  // the browser opens its new window as usual
     SendPhase(LAUNCHER_PHASE_GAME_ADDRESS);
     if (Cancel)
         *Cancel = TRUE;
@@ -150,7 +149,7 @@ CString CWebWnd::FindInputValue(IHTMLElementCollection* pCollection, LPCWSTR nam
     ::VariantInit(&value);
     BSTR attribute = ::SysAllocString(L"value");
     if (SUCCEEDED(element->getAttribute(attribute, 0, &value)) && value.vt == VT_BSTR)
-        result = CString(value.bstrVal);   // stops at the first NUL; null is empty
+        result = CString(value.bstrVal);  // stops at the first NUL; null is empty
     ::VariantClear(&value);
     ::SysFreeString(attribute);
     return result;

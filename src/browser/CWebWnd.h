@@ -18,8 +18,8 @@ public:
     ~CWebWnd() override;
 
     CWebUIController m_uiController;
-    CString m_strLoginUrl;      // the address last read from the page
-    CExplorer_l m_wndBrowser;   // last member: destroyed before the controller
+    CString m_strLoginUrl;     // the address last read from the page
+    CExplorer_l m_wndBrowser;  // last member: destroyed before the controller
 
     BOOL DestroyWindow() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;

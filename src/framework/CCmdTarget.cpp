@@ -2,8 +2,8 @@
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, nullptr } };
-    static const AFX_MSGMAP map = { nullptr, entries };
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, nullptr}};
+    static const AFX_MSGMAP map = {nullptr, entries};
     return &map;
 }
 

@@ -73,11 +73,11 @@ const DLGTEMPLATE* LoadDialogTemplate(UINT nID)
     return hData ? static_cast<const DLGTEMPLATE*>(::LockResource(hData)) : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, &CDialog::OnOK)
-    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
 CDialog::~CDialog() = default;
@@ -122,8 +122,8 @@ INT_PTR CDialog::DoModal()
         if (m_bContinueModal)
             RunModalLoop();
         if (m_hWnd)
-            ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE |
-                           SWP_NOACTIVATE | SWP_NOZORDER);
+            ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                           SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     m_bContinueModal = FALSE;
     DestroyWindow();
@@ -162,7 +162,7 @@ void CDialog::EndDialog(int nResult)
     if (m_bContinueModal) {
         m_bContinueModal = FALSE;
         if (m_hWnd)
-            ::PostMessageW(m_hWnd, WM_NULL, 0, 0);   // wakes the loop
+            ::PostMessageW(m_hWnd, WM_NULL, 0, 0);  // wakes the loop
     }
     if (m_hWnd)
         ::EndDialog(m_hWnd, nResult);
@@ -217,7 +217,7 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
             afxOccManager->CreateDlgControls(pDlg);
         return pDlg->OnInitDialog();
     } catch (...) {
-        return TRUE;   // a dialog procedure is no place for an exception
+        return TRUE;  // a dialog procedure is no place for an exception
     }
 }
 

@@ -58,7 +58,7 @@ void COccManagerImpl::OnDestroyContainer(CWnd* pWnd)
 {
     COleControlContainer* pCont = pWnd->m_pCtrlCont;
     pWnd->m_pCtrlCont = nullptr;
-    delete pCont;   // tears its controls down first
+    delete pCont;  // tears its controls down first
 }
 
 BOOL COccManagerImpl::PreTranslateAccelerator(CWnd* pWnd, MSG* pMsg)
@@ -66,7 +66,7 @@ BOOL COccManagerImpl::PreTranslateAccelerator(CWnd* pWnd, MSG* pMsg)
     return pWnd->m_pCtrlCont && pWnd->m_pCtrlCont->PreTranslateAccelerator(pMsg);
 }
 
-} // namespace
+}  // namespace
 
 COccManager* AfxGetDefaultOccManager()
 {

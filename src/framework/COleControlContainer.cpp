@@ -11,13 +11,17 @@ namespace {
 class COleInitScope {
 public:
     COleInitScope() : m_bOk(SUCCEEDED(::OleInitialize(nullptr))) {}
-    ~COleInitScope() { if (m_bOk) ::OleUninitialize(); }
+    ~COleInitScope()
+    {
+        if (m_bOk)
+            ::OleUninitialize();
+    }
     COleInitScope(const COleInitScope&) = delete;
     COleInitScope& operator=(const COleInitScope&) = delete;
     BOOL m_bOk;
 };
 
-} // namespace
+}  // namespace
 
 BOOL COleControlContainer::EnsureOle()
 {
@@ -25,8 +29,7 @@ BOOL COleControlContainer::EnsureOle()
     return s_ole.m_bOk;
 }
 
-COleControlContainer::COleControlContainer(CWnd* pWnd)
-    : m_pWnd(pWnd)
+COleControlContainer::COleControlContainer(CWnd* pWnd) : m_pWnd(pWnd)
 {
     EnsureOle();
 }
@@ -77,7 +80,7 @@ BOOL COleControlContainer::PreTranslateAccelerator(MSG* pMsg)
     COleControlSite* pSite = FindSiteForWindow(pMsg->hwnd);
     if (!pSite)
         return FALSE;
-    pSite->AddRef();   // the control may tear its dialog down on a key
+    pSite->AddRef();  // the control may tear its dialog down on a key
     BOOL bConsumed = pSite->TranslateAccelerator(pMsg);
     pSite->Release();
     return bConsumed;

@@ -49,5 +49,5 @@ public:
 
 private:
     CWnd* m_pWnd;
-    std::vector<COleControlSite*> m_sites;   // one reference each
+    std::vector<COleControlSite*> m_sites;  // one reference each
 };

@@ -17,7 +17,7 @@ LONG PixelsToHimetric(int pixels, int pixelsPerInch)
     return ::MulDiv(pixels, 2540, pixelsPerInch);
 }
 
-} // namespace
+}  // namespace
 
 COleControlSite::COleControlSite(COleControlContainer* pContainer, HWND hWndContainer, UINT nID, DWORD dwStyle,
                                  const RECT& rcPos)
@@ -86,7 +86,8 @@ BOOL COleControlSite::CreateControl(REFCLSID clsid, const COccSavedState* pSaved
 HRESULT COleControlSite::CreateInstance(REFCLSID clsid, const COccSavedState* pSaved)
 {
     if (!pSaved || pSaved->licenseKey.empty())
-        return ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&m_pUnknown.p));
+        return ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                  reinterpret_cast<void**>(&m_pUnknown.p));
 
     // A licensed control is made with the key saved at design time.
     CComPtr<IClassFactory2> pFactory;
@@ -130,8 +131,8 @@ void COleControlSite::SetExtent()
     HDC hdc = ::GetDC(m_hWndContainer);
     if (!hdc)
         return;
-    SIZEL size = { PixelsToHimetric(m_rcPos.right - m_rcPos.left, ::GetDeviceCaps(hdc, LOGPIXELSX)),
-                   PixelsToHimetric(m_rcPos.bottom - m_rcPos.top, ::GetDeviceCaps(hdc, LOGPIXELSY)) };
+    SIZEL size = {PixelsToHimetric(m_rcPos.right - m_rcPos.left, ::GetDeviceCaps(hdc, LOGPIXELSX)),
+                  PixelsToHimetric(m_rcPos.bottom - m_rcPos.top, ::GetDeviceCaps(hdc, LOGPIXELSY))};
     ::ReleaseDC(m_hWndContainer, hdc);
     m_pObject->SetExtent(DVASPECT_CONTENT, &size);
 }
@@ -211,8 +212,8 @@ void COleControlSite::SetObjectRects()
         m_pInPlaceObject->SetObjectRects(&m_rcPos, &rcClip);
     } else if (m_hWndCtrl) {
         // Not in place: nobody else will move its window.
-        ::MoveWindow(m_hWndCtrl, m_rcPos.left, m_rcPos.top, m_rcPos.right - m_rcPos.left,
-                     m_rcPos.bottom - m_rcPos.top, TRUE);
+        ::MoveWindow(m_hWndCtrl, m_rcPos.left, m_rcPos.top, m_rcPos.right - m_rcPos.left, m_rcPos.bottom - m_rcPos.top,
+                     TRUE);
     }
 }
 
@@ -220,7 +221,7 @@ void COleControlSite::MoveWindow(int x, int y, int cx, int cy)
 {
     if (!m_pObject)
         return;
-    m_rcPos = RECT{ x, y, x + cx, y + cy };
+    m_rcPos = RECT{x, y, x + cx, y + cy};
     SetExtent();
     SetObjectRects();
 }
@@ -255,14 +256,9 @@ BOOL COleControlSite::ShowWindow(int nCmdShow)
     case SW_SHOW:
     case SW_SHOWNORMAL:
     case SW_SHOWNOACTIVATE:
-    case SW_SHOWNA:
-        verb = OLEIVERB_SHOW;
-        break;
-    case SW_HIDE:
-        verb = OLEIVERB_HIDE;
-        break;
-    default:
-        break;
+    case SW_SHOWNA: verb = OLEIVERB_SHOW; break;
+    case SW_HIDE: verb = OLEIVERB_HIDE; break;
+    default: break;
     }
     if (verb && m_pObject)
         m_pObject->DoVerb(verb, nullptr, &m_xClientSite, 0, m_hWndContainer, &m_rcPos);
@@ -341,9 +337,8 @@ HRESULT COleControlSite::GetContainerWindow(HWND* phwnd) const
     return m_hWndContainer ? S_OK : E_FAIL;
 }
 
-HRESULT COleControlSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc,
-                                          LPRECT lprcPosRect, LPRECT lprcClipRect,
-                                          LPOLEINPLACEFRAMEINFO lpFrameInfo)
+HRESULT COleControlSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc, LPRECT lprcPosRect,
+                                          LPRECT lprcClipRect, LPOLEINPLACEFRAMEINFO lpFrameInfo)
 {
     if (ppFrame)
         *ppFrame = nullptr;

@@ -51,8 +51,8 @@ public:
     DWORD GetStyle() const { return m_dwStyle; }
     HWND GetControlWindow() const { return m_hWndCtrl; }
     const RECT& GetPosRect() const { return m_rcPos; }
-    IUnknown* GetControlUnknown() const { return m_pUnknown; }   // no reference added
-    IDispatch* GetControlDispatch() const { return m_pDispatch; } // no reference added
+    IUnknown* GetControlUnknown() const { return m_pUnknown; }     // no reference added
+    IDispatch* GetControlDispatch() const { return m_pDispatch; }  // no reference added
 
     // Moving, sizing and showing the control, as its wrapper CWnd asks.  A
     // hosted control places its own window: the site keeps the rectangle
@@ -76,7 +76,11 @@ public:
     HRESULT GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc, LPRECT lprcPosRect,
                              LPRECT lprcClipRect, LPOLEINPLACEFRAMEINFO lpFrameInfo);
     HRESULT OnPosRectChange(LPCRECT lprcPosRect);
-    void OnInPlaceDeactivate() { m_pActiveObject.Release(); m_bUIActive = FALSE; }
+    void OnInPlaceDeactivate()
+    {
+        m_pActiveObject.Release();
+        m_bUIActive = FALSE;
+    }
     void OnUIActivate(BOOL bActive) { m_bUIActive = bActive; }
     void SetActiveObject(IOleInPlaceActiveObject* pActiveObject)
     {
@@ -102,14 +106,14 @@ private:
     static LONG s_cLive;
     LONG m_cRef = 1;
 
-    COleControlContainer* m_pContainer;   // null once torn down
-    HWND m_hWndContainer;                 // null once torn down
+    COleControlContainer* m_pContainer;  // null once torn down
+    HWND m_hWndContainer;                // null once torn down
     UINT m_nID;
     DWORD m_dwStyle;
     RECT m_rcPos;
     HWND m_hWndCtrl = nullptr;
     BOOL m_bClientSiteSet = FALSE;
-    BOOL m_bUIActive = FALSE;   // between the control's OnUIActivate and OnUIDeactivate
+    BOOL m_bUIActive = FALSE;  // between the control's OnUIActivate and OnUIDeactivate
 
     CSiteClientSite m_xClientSite{*this};
     CSiteInPlaceSite m_xInPlaceSite{*this};

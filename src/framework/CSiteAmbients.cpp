@@ -3,9 +3,18 @@
 #include <olectl.h>
 #include <cwchar>
 
-STDMETHODIMP CSiteAmbients::QueryInterface(REFIID riid, void** ppv) { return m_site.QueryInterface(riid, ppv); }
-STDMETHODIMP_(ULONG) CSiteAmbients::AddRef() { return m_site.AddRef(); }
-STDMETHODIMP_(ULONG) CSiteAmbients::Release() { return m_site.Release(); }
+STDMETHODIMP CSiteAmbients::QueryInterface(REFIID riid, void** ppv)
+{
+    return m_site.QueryInterface(riid, ppv);
+}
+STDMETHODIMP_(ULONG) CSiteAmbients::AddRef()
+{
+    return m_site.AddRef();
+}
+STDMETHODIMP_(ULONG) CSiteAmbients::Release()
+{
+    return m_site.Release();
+}
 
 STDMETHODIMP CSiteAmbients::GetTypeInfoCount(UINT* pctinfo)
 {
@@ -22,8 +31,8 @@ STDMETHODIMP CSiteAmbients::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo)
     return E_NOTIMPL;
 }
 
-STDMETHODIMP CSiteAmbients::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags, DISPPARAMS*,
-                                   VARIANT* pVarResult, EXCEPINFO*, UINT*)
+STDMETHODIMP CSiteAmbients::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags, DISPPARAMS*, VARIANT* pVarResult,
+                                   EXCEPINFO*, UINT*)
 {
     // Formatted into the stack: an answer to the control allocates nothing.
     wchar_t call[48];

@@ -1,9 +1,18 @@
 #include "CSiteClientSite.h"
 #include "COleControlSite.h"
 
-STDMETHODIMP CSiteClientSite::QueryInterface(REFIID riid, void** ppv) { return m_site.QueryInterface(riid, ppv); }
-STDMETHODIMP_(ULONG) CSiteClientSite::AddRef() { return m_site.AddRef(); }
-STDMETHODIMP_(ULONG) CSiteClientSite::Release() { return m_site.Release(); }
+STDMETHODIMP CSiteClientSite::QueryInterface(REFIID riid, void** ppv)
+{
+    return m_site.QueryInterface(riid, ppv);
+}
+STDMETHODIMP_(ULONG) CSiteClientSite::AddRef()
+{
+    return m_site.AddRef();
+}
+STDMETHODIMP_(ULONG) CSiteClientSite::Release()
+{
+    return m_site.Release();
+}
 
 STDMETHODIMP CSiteClientSite::GetMoniker(DWORD, DWORD, IMoniker** ppmk)
 {

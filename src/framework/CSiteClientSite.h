@@ -21,7 +21,10 @@ public:
     STDMETHODIMP GetContainer(IOleContainer** ppContainer) override;
     STDMETHODIMP ShowObject() override { return AfxOccNote(L"IOleClientSite::ShowObject", S_OK); }
     STDMETHODIMP OnShowWindow(BOOL) override { return AfxOccNote(L"IOleClientSite::OnShowWindow", S_OK); }
-    STDMETHODIMP RequestNewObjectLayout() override { return AfxOccNote(L"IOleClientSite::RequestNewObjectLayout", E_NOTIMPL); }
+    STDMETHODIMP RequestNewObjectLayout() override
+    {
+        return AfxOccNote(L"IOleClientSite::RequestNewObjectLayout", E_NOTIMPL);
+    }
 
 private:
     COleControlSite& m_site;

@@ -16,11 +16,20 @@ public:
     STDMETHODIMP_(ULONG) Release() override;
 
     STDMETHODIMP OnControlInfoChanged() override { return AfxOccNote(L"IOleControlSite::OnControlInfoChanged", S_OK); }
-    STDMETHODIMP LockInPlaceActive(BOOL) override { return AfxOccNote(L"IOleControlSite::LockInPlaceActive", E_NOTIMPL); }
+    STDMETHODIMP LockInPlaceActive(BOOL) override
+    {
+        return AfxOccNote(L"IOleControlSite::LockInPlaceActive", E_NOTIMPL);
+    }
     STDMETHODIMP GetExtendedControl(IDispatch** ppDisp) override;
-    STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return AfxOccNote(L"IOleControlSite::TransformCoords", E_NOTIMPL); }
+    STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override
+    {
+        return AfxOccNote(L"IOleControlSite::TransformCoords", E_NOTIMPL);
+    }
     // Keys the control does not want go on through the dialog as usual.
-    STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return AfxOccNote(L"IOleControlSite::TranslateAccelerator", S_FALSE); }
+    STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override
+    {
+        return AfxOccNote(L"IOleControlSite::TranslateAccelerator", S_FALSE);
+    }
     STDMETHODIMP OnFocus(BOOL) override { return AfxOccNote(L"IOleControlSite::OnFocus", S_OK); }
     STDMETHODIMP ShowPropertyFrame() override { return AfxOccNote(L"IOleControlSite::ShowPropertyFrame", E_NOTIMPL); }
 

@@ -14,8 +14,14 @@ STDMETHODIMP CSiteEventSink::QueryInterface(REFIID riid, void** ppv)
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) CSiteEventSink::AddRef() { return m_site.AddRef(); }
-STDMETHODIMP_(ULONG) CSiteEventSink::Release() { return m_site.Release(); }
+STDMETHODIMP_(ULONG) CSiteEventSink::AddRef()
+{
+    return m_site.AddRef();
+}
+STDMETHODIMP_(ULONG) CSiteEventSink::Release()
+{
+    return m_site.Release();
+}
 
 STDMETHODIMP CSiteEventSink::GetTypeInfoCount(UINT* pctinfo)
 {

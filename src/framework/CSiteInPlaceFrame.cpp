@@ -1,9 +1,18 @@
 #include "CSiteInPlaceFrame.h"
 #include "COleControlSite.h"
 
-STDMETHODIMP CSiteInPlaceFrame::QueryInterface(REFIID riid, void** ppv) { return m_site.QueryInterface(riid, ppv); }
-STDMETHODIMP_(ULONG) CSiteInPlaceFrame::AddRef() { return m_site.AddRef(); }
-STDMETHODIMP_(ULONG) CSiteInPlaceFrame::Release() { return m_site.Release(); }
+STDMETHODIMP CSiteInPlaceFrame::QueryInterface(REFIID riid, void** ppv)
+{
+    return m_site.QueryInterface(riid, ppv);
+}
+STDMETHODIMP_(ULONG) CSiteInPlaceFrame::AddRef()
+{
+    return m_site.AddRef();
+}
+STDMETHODIMP_(ULONG) CSiteInPlaceFrame::Release()
+{
+    return m_site.Release();
+}
 
 STDMETHODIMP CSiteInPlaceFrame::GetWindow(HWND* phwnd)
 {
@@ -13,5 +22,6 @@ STDMETHODIMP CSiteInPlaceFrame::GetWindow(HWND* phwnd)
 STDMETHODIMP CSiteInPlaceFrame::SetActiveObject(IOleInPlaceActiveObject* pActiveObject, LPCOLESTR)
 {
     m_site.SetActiveObject(pActiveObject);
-    return AfxOccNote(pActiveObject ? L"IOleInPlaceFrame::SetActiveObject" : L"IOleInPlaceFrame::SetActiveObject(null)", S_OK);
+    return AfxOccNote(pActiveObject ? L"IOleInPlaceFrame::SetActiveObject" : L"IOleInPlaceFrame::SetActiveObject(null)",
+                      S_OK);
 }

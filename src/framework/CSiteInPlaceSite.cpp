@@ -1,9 +1,18 @@
 #include "CSiteInPlaceSite.h"
 #include "COleControlSite.h"
 
-STDMETHODIMP CSiteInPlaceSite::QueryInterface(REFIID riid, void** ppv) { return m_site.QueryInterface(riid, ppv); }
-STDMETHODIMP_(ULONG) CSiteInPlaceSite::AddRef() { return m_site.AddRef(); }
-STDMETHODIMP_(ULONG) CSiteInPlaceSite::Release() { return m_site.Release(); }
+STDMETHODIMP CSiteInPlaceSite::QueryInterface(REFIID riid, void** ppv)
+{
+    return m_site.QueryInterface(riid, ppv);
+}
+STDMETHODIMP_(ULONG) CSiteInPlaceSite::AddRef()
+{
+    return m_site.AddRef();
+}
+STDMETHODIMP_(ULONG) CSiteInPlaceSite::Release()
+{
+    return m_site.Release();
+}
 
 STDMETHODIMP CSiteInPlaceSite::GetWindow(HWND* phwnd)
 {
@@ -14,7 +23,8 @@ STDMETHODIMP CSiteInPlaceSite::CanInPlaceActivate()
 {
     // A site whose dialog is gone has nowhere to show a control.
     HWND hWnd = nullptr;
-    return AfxOccNote(L"IOleInPlaceSite::CanInPlaceActivate", SUCCEEDED(m_site.GetContainerWindow(&hWnd)) ? S_OK : S_FALSE);
+    return AfxOccNote(L"IOleInPlaceSite::CanInPlaceActivate",
+                      SUCCEEDED(m_site.GetContainerWindow(&hWnd)) ? S_OK : S_FALSE);
 }
 
 STDMETHODIMP CSiteInPlaceSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc,

@@ -15,7 +15,10 @@ public:
     STDMETHODIMP_(ULONG) Release() override;
 
     STDMETHODIMP GetWindow(HWND* phwnd) override;
-    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return AfxOccNote(L"IOleInPlaceSite::ContextSensitiveHelp", E_NOTIMPL); }
+    STDMETHODIMP ContextSensitiveHelp(BOOL) override
+    {
+        return AfxOccNote(L"IOleInPlaceSite::ContextSensitiveHelp", E_NOTIMPL);
+    }
     STDMETHODIMP CanInPlaceActivate() override;
     STDMETHODIMP OnInPlaceActivate() override { return AfxOccNote(L"IOleInPlaceSite::OnInPlaceActivate", S_OK); }
     STDMETHODIMP OnUIActivate() override;

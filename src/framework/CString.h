@@ -25,9 +25,22 @@ public:
     // A new BSTR with this text; the caller frees it with SysFreeString.
     BSTR AllocSysString() const;
 
-    CString& operator=(LPCWSTR psz) { m_str = psz ? psz : L""; return *this; }
-    CString& operator+=(const CString& s) { m_str += s.m_str; return *this; }
-    CString& operator+=(LPCWSTR psz) { if (psz) m_str += psz; return *this; }
+    CString& operator=(LPCWSTR psz)
+    {
+        m_str = psz ? psz : L"";
+        return *this;
+    }
+    CString& operator+=(const CString& s)
+    {
+        m_str += s.m_str;
+        return *this;
+    }
+    CString& operator+=(LPCWSTR psz)
+    {
+        if (psz)
+            m_str += psz;
+        return *this;
+    }
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
 
     int Compare(LPCWSTR psz) const { return m_str.compare(psz ? psz : L""); }

@@ -5,8 +5,7 @@ namespace {
 CWinApp* g_pApp = nullptr;
 }
 
-CWinApp::CWinApp(LPCWSTR lpszAppName)
-    : m_strAppName(lpszAppName)
+CWinApp::CWinApp(LPCWSTR lpszAppName) : m_strAppName(lpszAppName)
 {
     g_pApp = this;
 }

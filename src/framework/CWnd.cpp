@@ -17,7 +17,7 @@ std::unordered_map<HWND, CWnd*>& HandleMap()
 // The message the window procedure is handling right now, for Default().
 thread_local MSG t_lastSent = {};
 
-} // namespace
+}  // namespace
 
 CWnd::~CWnd()
 {
@@ -132,7 +132,7 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
     HWND hWndCenter = pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
     RECT rcCenter, rcArea;
-    MONITORINFO mi = { sizeof(mi) };
+    MONITORINFO mi = {sizeof(mi)};
     if (hWndCenter && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter)) {
         ::GetWindowRect(hWndCenter, &rcCenter);
         ::GetMonitorInfoW(::MonitorFromWindow(hWndCenter, MONITOR_DEFAULTTONEAREST), &mi);
@@ -219,7 +219,7 @@ void RaiseOwned(HWND hWnd)
     ::SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
-} // namespace
+}  // namespace
 
 void CWnd::KeepOwnedPopupsAbove()
 {

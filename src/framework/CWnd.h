@@ -44,21 +44,38 @@ public:
     LRESULT Default();
 
     // Thin wrappers over the window calls the product makes.
-    LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageW(m_hWnd, msg, wParam, lParam); }
-    BOOL PostMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::PostMessageW(m_hWnd, msg, wParam, lParam); }
+    LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageW(m_hWnd, msg, wParam, lParam);
+    }
+    BOOL PostMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageW(m_hWnd, msg, wParam, lParam);
+    }
     // On the wrapper of a hosted control these three go through its site
     // (CWndOle.cpp): the control is told its new place and extent, and is
     // shown and hidden with the show and hide verbs.
     BOOL ShowWindow(int nCmdShow) const;
     void MoveWindow(int x, int y, int cx, int cy, BOOL bRepaint = TRUE) const;
-    void MoveWindow(LPCRECT r, BOOL bRepaint = TRUE) const { MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, bRepaint); }
+    void MoveWindow(LPCRECT r, BOOL bRepaint = TRUE) const
+    {
+        MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, bRepaint);
+    }
     BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) const;
     void GetWindowRect(LPRECT r) const { ::GetWindowRect(m_hWnd, r); }
     void GetClientRect(LPRECT r) const { ::GetClientRect(m_hWnd, r); }
     void ClientToScreen(LPPOINT p) const { ::ClientToScreen(m_hWnd, p); }
-    void ClientToScreen(LPRECT r) const { ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(r)); ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(r) + 1); }
+    void ClientToScreen(LPRECT r) const
+    {
+        ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(r));
+        ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(r) + 1);
+    }
     void ScreenToClient(LPPOINT p) const { ::ScreenToClient(m_hWnd, p); }
-    void ScreenToClient(LPRECT r) const { ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(r)); ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(r) + 1); }
+    void ScreenToClient(LPRECT r) const
+    {
+        ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(r));
+        ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(r) + 1);
+    }
     void SetWindowText(LPCWSTR text) const { ::SetWindowTextW(m_hWnd, text); }
     CString GetWindowText() const;
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
@@ -67,9 +84,16 @@ public:
     BOOL KillTimer(UINT_PTR nID) const { return ::KillTimer(m_hWnd, nID); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE)); }
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE)); }
-    HICON SetIcon(HICON hIcon, BOOL bBigIcon) const { return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon))); }
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon) const
+    {
+        return reinterpret_cast<HICON>(
+            SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+    }
     HWND GetDlgItem(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
-    int MessageBox(LPCWSTR text, LPCWSTR caption = nullptr, UINT type = MB_OK) const { return ::MessageBoxW(m_hWnd, text, caption, type); }
+    int MessageBox(LPCWSTR text, LPCWSTR caption = nullptr, UINT type = MB_OK) const
+    {
+        return ::MessageBoxW(m_hWnd, text, caption, type);
+    }
     void Invalidate(BOOL bErase = TRUE) const { ::InvalidateRect(m_hWnd, nullptr, bErase); }
     // The owner (or parent) window's object; the main window for every
     // owned pop-up of the product.
@@ -98,7 +122,7 @@ protected:
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend class COleControlContainer;
 
-    WNDPROC m_pfnSuper = nullptr;   // the procedure Default() reaches
+    WNDPROC m_pfnSuper = nullptr;  // the procedure Default() reaches
     BOOL m_bOwnedHiddenByMinimize = FALSE;
 
     void Attach(HWND hWnd);

@@ -63,8 +63,14 @@ void StoreResult(VARIANT& result, VARTYPE vtRet, void* pvRet)
     case VT_BOOL: *static_cast<BOOL*>(pvRet) = result.boolVal != VARIANT_FALSE; break;
     case VT_I2: *static_cast<short*>(pvRet) = result.iVal; break;
     case VT_I4: *static_cast<long*>(pvRet) = result.lVal; break;
-    case VT_DISPATCH: *static_cast<IDispatch**>(pvRet) = result.pdispVal; result.vt = VT_EMPTY; break;
-    case VT_UNKNOWN: *static_cast<IUnknown**>(pvRet) = result.punkVal; result.vt = VT_EMPTY; break;
+    case VT_DISPATCH:
+        *static_cast<IDispatch**>(pvRet) = result.pdispVal;
+        result.vt = VT_EMPTY;
+        break;
+    case VT_UNKNOWN:
+        *static_cast<IUnknown**>(pvRet) = result.punkVal;
+        result.vt = VT_EMPTY;
+        break;
     default: break;
     }
 }
@@ -94,15 +100,27 @@ struct CInvokeArgs {
     {
         VARIANT& a = args[args.size() - 1 - i];
         switch (vts) {
-        case VT_I2: a.vt = VT_I2; a.iVal = static_cast<SHORT>(va_arg(ap, int)); return true;
-        case VT_I4: a.vt = VT_I4; a.lVal = va_arg(ap, long); return true;
-        case VT_BOOL: a.vt = VT_BOOL; a.boolVal = va_arg(ap, BOOL) ? VARIANT_TRUE : VARIANT_FALSE; return true;
-        case VT_BSTR: a.vt = VT_BSTR; a.bstrVal = ::SysAllocString(va_arg(ap, LPCWSTR)); return true;
+        case VT_I2:
+            a.vt = VT_I2;
+            a.iVal = static_cast<SHORT>(va_arg(ap, int));
+            return true;
+        case VT_I4:
+            a.vt = VT_I4;
+            a.lVal = va_arg(ap, long);
+            return true;
+        case VT_BOOL:
+            a.vt = VT_BOOL;
+            a.boolVal = va_arg(ap, BOOL) ? VARIANT_TRUE : VARIANT_FALSE;
+            return true;
+        case VT_BSTR:
+            a.vt = VT_BSTR;
+            a.bstrVal = ::SysAllocString(va_arg(ap, LPCWSTR));
+            return true;
         case VT_DISPATCH:
             a.vt = VT_DISPATCH;
             a.pdispVal = va_arg(ap, IDispatch*);
             if (a.pdispVal)
-                a.pdispVal->AddRef();   // VariantClear releases it again
+                a.pdispVal->AddRef();  // VariantClear releases it again
             return true;
         case VT_UNKNOWN:
             a.vt = VT_UNKNOWN;
@@ -115,8 +133,14 @@ struct CInvokeArgs {
             // VariantCopy only reads its source; the header lacks the const.
             return !p || SUCCEEDED(::VariantCopy(&a, const_cast<VARIANT*>(p)));
         }
-        case VT_I4 | VT_AFXBYREF: a.vt = VT_I4 | VT_BYREF; a.plVal = va_arg(ap, long*); return a.plVal != nullptr;
-        case VT_BSTR | VT_AFXBYREF: a.vt = VT_BSTR | VT_BYREF; a.pbstrVal = va_arg(ap, BSTR*); return a.pbstrVal != nullptr;
+        case VT_I4 | VT_AFXBYREF:
+            a.vt = VT_I4 | VT_BYREF;
+            a.plVal = va_arg(ap, long*);
+            return a.plVal != nullptr;
+        case VT_BSTR | VT_AFXBYREF:
+            a.vt = VT_BSTR | VT_BYREF;
+            a.pbstrVal = va_arg(ap, BSTR*);
+            return a.pbstrVal != nullptr;
         case VT_DISPATCH | VT_AFXBYREF:
             a.vt = VT_DISPATCH | VT_BYREF;
             a.ppdispVal = va_arg(ap, IDispatch**);
@@ -133,8 +157,7 @@ struct CInvokeArgs {
             a.pvarVal = p ? p : &empties[i];
             return true;
         }
-        default:
-            return false;
+        default: return false;
         }
     }
 
@@ -146,7 +169,7 @@ struct CInvokeArgs {
         }
     }
 
-    std::vector<VARIANT> args;   // rgvarg: the last argument first
+    std::vector<VARIANT> args;  // rgvarg: the last argument first
     std::vector<VARIANT_BOOL> bools;
     std::vector<BOOL*> boolTargets;
     std::vector<VARIANT> empties;
@@ -165,7 +188,7 @@ void Invoke(IDispatch* pDisp, DISPID dispid, WORD wFlags, VARTYPE vtRet, void* p
             return;
     }
     DISPID dispidPut = DISPID_PROPERTYPUT;
-    DISPPARAMS params = { n ? args.args.data() : nullptr, nullptr, static_cast<UINT>(n), 0 };
+    DISPPARAMS params = {n ? args.args.data() : nullptr, nullptr, static_cast<UINT>(n), 0};
     if (wFlags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
         params.rgdispidNamedArgs = &dispidPut;
         params.cNamedArgs = 1;
@@ -175,8 +198,8 @@ void Invoke(IDispatch* pDisp, DISPID dispid, WORD wFlags, VARTYPE vtRet, void* p
     EXCEPINFO excep = {};
     UINT argErr = 0;
     bool bWantResult = vtRet != VT_EMPTY && pvRet;
-    HRESULT hr = pDisp->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, wFlags, &params,
-                               bWantResult ? &result : nullptr, &excep, &argErr);
+    HRESULT hr = pDisp->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, wFlags, &params, bWantResult ? &result : nullptr,
+                               &excep, &argErr);
     ::SysFreeString(excep.bstrSource);
     ::SysFreeString(excep.bstrDescription);
     ::SysFreeString(excep.bstrHelpFile);
@@ -188,7 +211,7 @@ void Invoke(IDispatch* pDisp, DISPID dispid, WORD wFlags, VARTYPE vtRet, void* p
     ::VariantClear(&result);
 }
 
-} // namespace
+}  // namespace
 
 BOOL CWnd::ShowWindow(int nCmdShow) const
 {
@@ -240,8 +263,7 @@ BOOL AfxCreateControl(CWnd* pWrapper, REFCLSID clsid, LPCWSTR, DWORD dwStyle, co
                       UINT nID)
 {
     // Without the manager nobody would tear the control down with its parent.
-    if (!afxOccManager || !pWrapper || pWrapper->m_hWnd || pWrapper->m_pCtrlSite || !pParentWnd
-        || !pParentWnd->m_hWnd)
+    if (!afxOccManager || !pWrapper || pWrapper->m_hWnd || pWrapper->m_pCtrlSite || !pParentWnd || !pParentWnd->m_hWnd)
         return FALSE;
     if (!pParentWnd->m_pCtrlCont)
         pParentWnd->m_pCtrlCont = new COleControlContainer(pParentWnd);

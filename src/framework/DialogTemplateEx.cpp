@@ -14,7 +14,13 @@ public:
 
     WORD Word() { return static_cast<WORD>(Read(2)); }
     DWORD Dword() { return Read(4); }
-    void Skip(size_t n) { if (m_cb - m_pos < n) m_ok = false; else m_pos += n; }
+    void Skip(size_t n)
+    {
+        if (m_cb - m_pos < n)
+            m_ok = false;
+        else
+            m_pos += n;
+    }
     // Items start on DWORD boundaries; the last one may end the resource
     // without padding.
     void AlignDword()
@@ -67,7 +73,7 @@ private:
     bool m_ok = true;
 };
 
-const size_t kCountOffset = 16;   // dlgVer, signature, helpID, exStyle, style
+const size_t kCountOffset = 16;  // dlgVer, signature, helpID, exStyle, style
 
 bool ParseControlClass(const WCHAR* className, CLSID* pClsid)
 {
@@ -77,7 +83,7 @@ bool ParseControlClass(const WCHAR* className, CLSID* pClsid)
     return SUCCEEDED(::IIDFromString(className, pClsid));
 }
 
-} // namespace
+}  // namespace
 
 BOOL AfxSplitOccTemplate(const BYTE* p, size_t cb, COccDialogState* pState)
 {
@@ -91,29 +97,31 @@ BOOL AfxSplitOccTemplate(const BYTE* p, size_t cb, COccDialogState* pState)
     WORD signature = r.Word();
     if (!r.ok() || dlgVer != 1 || signature != 0xFFFF)
         return FALSE;
-    r.Dword();                      // helpID
-    r.Dword();                      // exStyle
+    r.Dword();  // helpID
+    r.Dword();  // exStyle
     DWORD style = r.Dword();
     WORD count = r.Word();
-    r.Skip(8);                      // x, y, cx, cy
-    r.StringOrOrdinal();            // menu
-    r.StringOrOrdinal();            // window class
-    r.String();                     // title
+    r.Skip(8);            // x, y, cx, cy
+    r.StringOrOrdinal();  // menu
+    r.StringOrOrdinal();  // window class
+    r.String();           // title
     if (style & DS_SETFONT) {
-        r.Skip(6);                  // point size, weight, italic, charset
-        r.String();                 // typeface
+        r.Skip(6);   // point size, weight, italic, charset
+        r.String();  // typeface
     }
     r.AlignDword();
     if (!r.ok())
         return FALSE;
 
-    struct Span { size_t begin, end; };
+    struct Span {
+        size_t begin, end;
+    };
     std::vector<Span> kept;
     std::vector<COccControlItem> controls;
     size_t headerEnd = r.pos();
     for (WORD i = 0; i < count; ++i) {
         size_t begin = r.pos();
-        r.Dword();                  // helpID
+        r.Dword();  // helpID
         COccControlItem item = {};
         item.exStyle = r.Dword();
         item.style = r.Dword();
@@ -123,8 +131,8 @@ BOOL AfxSplitOccTemplate(const BYTE* p, size_t cb, COccDialogState* pState)
         short cy = static_cast<short>(r.Word());
         item.id = r.Dword();
         const WCHAR* className = r.StringOrOrdinal();
-        r.StringOrOrdinal();        // title
-        r.Skip(r.Word());           // creation data
+        r.StringOrOrdinal();  // title
+        r.Skip(r.Word());     // creation data
         r.AlignDword();
         if (!r.ok())
             return FALSE;

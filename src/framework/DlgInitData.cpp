@@ -7,7 +7,7 @@ template <class T>
 T ReadAt(const BYTE* p)
 {
     T v;
-    std::memcpy(&v, p, sizeof(v));   // records are only WORD-aligned
+    std::memcpy(&v, p, sizeof(v));  // records are only WORD-aligned
     return v;
 }
 
@@ -28,7 +28,7 @@ BOOL SplitRecord(const BYTE* p, size_t cb, COccSavedState* pState)
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 BOOL AfxFindOccSavedState(const BYTE* p, size_t cb, UINT nID, COccSavedState* pState)
 {

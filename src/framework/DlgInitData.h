@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#define AFX_DLGINIT_RESOURCE_TYPE 240
+#define AFX_DLGINIT_RESOURCE_TYPE  240
 #define AFX_DLGINIT_LOADFROMSTREAM 0x0376
 
 struct COccSavedState {
-    std::wstring licenseKey;    // empty: the control is not licensed
-    std::vector<BYTE> stream;   // what IPersistStreamInit::Load reads
+    std::wstring licenseKey;   // empty: the control is not licensed
+    std::vector<BYTE> stream;  // what IPersistStreamInit::Load reads
 };
 
 // Finds the saved state of control nID in the records at p (cb bytes).

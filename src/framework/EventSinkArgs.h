@@ -7,7 +7,7 @@
 #include "DispatchTypes.h"
 
 template <class T>
-struct AfxEventArg;   // a handler parameter type with no VTS_ code
+struct AfxEventArg;  // a handler parameter type with no VTS_ code
 
 // By-value numbers and flags go through the system's conversion, so an
 // event that sends a VT_I2 still reaches a long handler.
@@ -53,7 +53,8 @@ struct AfxEventArg<IDispatch*> {
     bool Unpack(VARIANT* pv)
     {
         switch (pv->vt) {
-        case VT_EMPTY: case VT_NULL: m_p = nullptr; return true;
+        case VT_EMPTY:
+        case VT_NULL: m_p = nullptr; return true;
         case VT_DISPATCH: m_p = pv->pdispVal; return true;
         case VT_DISPATCH | VT_BYREF: m_p = pv->ppdispVal ? *pv->ppdispVal : nullptr; return true;
         default: return false;
@@ -70,7 +71,8 @@ struct AfxEventArg<IUnknown*> {
     bool Unpack(VARIANT* pv)
     {
         switch (pv->vt) {
-        case VT_EMPTY: case VT_NULL: m_p = nullptr; return true;
+        case VT_EMPTY:
+        case VT_NULL: m_p = nullptr; return true;
         case VT_UNKNOWN: m_p = pv->punkVal; return true;
         case VT_DISPATCH: m_p = pv->pdispVal; return true;
         default: return false;
@@ -104,7 +106,11 @@ template <>
 struct AfxEventArg<long*> {
     static constexpr unsigned char kVts = VT_I4 | VT_AFXBYREF;
     long* m_p = nullptr;
-    bool Unpack(VARIANT* pv) { m_p = pv->vt == (VT_I4 | VT_BYREF) ? pv->plVal : nullptr; return m_p != nullptr; }
+    bool Unpack(VARIANT* pv)
+    {
+        m_p = pv->vt == (VT_I4 | VT_BYREF) ? pv->plVal : nullptr;
+        return m_p != nullptr;
+    }
     long* Get() const { return m_p; }
     void WriteBack() {}
 };
@@ -113,7 +119,11 @@ template <>
 struct AfxEventArg<BSTR*> {
     static constexpr unsigned char kVts = VT_BSTR | VT_AFXBYREF;
     BSTR* m_p = nullptr;
-    bool Unpack(VARIANT* pv) { m_p = pv->vt == (VT_BSTR | VT_BYREF) ? pv->pbstrVal : nullptr; return m_p != nullptr; }
+    bool Unpack(VARIANT* pv)
+    {
+        m_p = pv->vt == (VT_BSTR | VT_BYREF) ? pv->pbstrVal : nullptr;
+        return m_p != nullptr;
+    }
     BSTR* Get() const { return m_p; }
     void WriteBack() {}
 };

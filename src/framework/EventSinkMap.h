@@ -36,7 +36,7 @@ class CWnd;
 struct AFX_EVENTSINKMAP_ENTRY {
     UINT idCtrl;
     DISPID dispid;
-    HRESULT (*pfn)(CWnd* pWnd, DISPPARAMS* pParams);   // null ends the table
+    HRESULT (*pfn)(CWnd* pWnd, DISPPARAMS* pParams);  // null ends the table
 };
 
 struct AFX_EVENTSINKMAP {
@@ -61,7 +61,7 @@ struct AfxEventSinkMapOf<T, std::void_t<decltype(&T::GetThisEventSinkMap)>> {
 template <class C, class... A>
 constexpr bool AfxEventHandlerMatches(void (C::*)(A...), const char* vts)
 {
-    const unsigned char expected[] = { AfxEventArg<A>::kVts..., 0 };
+    const unsigned char expected[] = {AfxEventArg<A>::kVts..., 0};
     size_t i = 0;
     for (; expected[i] != 0; ++i) {
         if (static_cast<unsigned char>(vts[i]) != expected[i])
@@ -71,8 +71,7 @@ constexpr bool AfxEventHandlerMatches(void (C::*)(A...), const char* vts)
 }
 
 template <class C, class... A, size_t... I>
-HRESULT AfxCallEventHandlerUnpacked(C* pTarget, void (C::*pfn)(A...), DISPPARAMS* pParams,
-                                    std::index_sequence<I...>)
+HRESULT AfxCallEventHandlerUnpacked(C* pTarget, void (C::*pfn)(A...), DISPPARAMS* pParams, std::index_sequence<I...>)
 {
     std::tuple<AfxEventArg<A>...> args;
     (void)args;

@@ -6,7 +6,11 @@
 class CWindowDC {
 public:
     explicit CWindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
-    ~CWindowDC() { if (m_hDC) ::ReleaseDC(m_hWnd, m_hDC); }
+    ~CWindowDC()
+    {
+        if (m_hDC)
+            ::ReleaseDC(m_hWnd, m_hDC);
+    }
     CWindowDC(const CWindowDC&) = delete;
     CWindowDC& operator=(const CWindowDC&) = delete;
     operator HDC() const { return m_hDC; }
@@ -19,7 +23,11 @@ private:
 class CMemoryDC {
 public:
     explicit CMemoryDC(HDC hdcCompatible) : m_hDC(::CreateCompatibleDC(hdcCompatible)) {}
-    ~CMemoryDC() { if (m_hDC) ::DeleteDC(m_hDC); }
+    ~CMemoryDC()
+    {
+        if (m_hDC)
+            ::DeleteDC(m_hDC);
+    }
     CMemoryDC(const CMemoryDC&) = delete;
     CMemoryDC& operator=(const CMemoryDC&) = delete;
     operator HDC() const { return m_hDC; }
@@ -32,7 +40,11 @@ template <class H>
 class CGdiHandle {
 public:
     explicit CGdiHandle(H h = nullptr) : m_h(h) {}
-    ~CGdiHandle() { if (m_h) ::DeleteObject(m_h); }
+    ~CGdiHandle()
+    {
+        if (m_h)
+            ::DeleteObject(m_h);
+    }
     CGdiHandle(const CGdiHandle&) = delete;
     CGdiHandle& operator=(const CGdiHandle&) = delete;
     operator H() const { return m_h; }
@@ -45,7 +57,11 @@ private:
 class CSelectObject {
 public:
     CSelectObject(HDC hDC, HGDIOBJ hObj) : m_hDC(hDC), m_hOld(hObj ? ::SelectObject(hDC, hObj) : nullptr) {}
-    ~CSelectObject() { if (m_hOld) ::SelectObject(m_hDC, m_hOld); }
+    ~CSelectObject()
+    {
+        if (m_hOld)
+            ::SelectObject(m_hDC, m_hOld);
+    }
     CSelectObject(const CSelectObject&) = delete;
     CSelectObject& operator=(const CSelectObject&) = delete;
 private:

@@ -15,8 +15,8 @@
 class CCmdTarget;
 
 struct AFX_MSGMAP_ENTRY {
-    UINT nMessage;   // 0 ends the table
-    UINT nID;        // command id for WM_COMMAND entries, else 0
+    UINT nMessage;  // 0 ends the table
+    UINT nID;       // command id for WM_COMMAND entries, else 0
     LRESULT (*pfn)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam);
 };
 

@@ -11,7 +11,7 @@ struct COccControlItem {
     UINT id;
     DWORD style;
     DWORD exStyle;
-    RECT rcDlgUnits;   // x, y, x + cx, y + cy in dialog units
+    RECT rcDlgUnits;  // x, y, x + cx, y + cy in dialog units
 };
 
 struct COccDialogState {

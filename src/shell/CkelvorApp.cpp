@@ -4,24 +4,23 @@
 #include <gdiplus.h>
 
 BEGIN_MESSAGE_MAP(CkelvorApp, CWinApp)
-    ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
+ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
-CkelvorApp::CkelvorApp()
-    : m_gdiplusToken(0)
+CkelvorApp::CkelvorApp() : m_gdiplusToken(0)
 {
 }
 
 BOOL CkelvorApp::InitInstance()
 {
-    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES };
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
 
     CWinApp::InitInstance();
     AfxEnableControlContainer();
     SetRegistryKey(L"应用程序向导生成的本地应用程序");
 
-    Gdiplus::GdiplusStartupInput input;   // version 1, background thread allowed
+    Gdiplus::GdiplusStartupInput input;  // version 1, background thread allowed
     Gdiplus::GdiplusStartup(&m_gdiplusToken, &input, nullptr);
 
     {

@@ -11,23 +11,21 @@
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CkelvorDlg, CDialog)
-    ON_WM_PAINT()
-    ON_WM_QUERYDRAGICON()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_CREATE()
-    ON_WM_MOVE()
-    ON_MESSAGE(WM_LAUNCHER_PHASE, &CkelvorDlg::OnLauncherPhase)
-    ON_WM_CLOSE()
-    ON_WM_TIMER()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_WM_LBUTTONDOWN()
+ON_WM_CREATE()
+ON_WM_MOVE()
+ON_MESSAGE(WM_LAUNCHER_PHASE, &CkelvorDlg::OnLauncherPhase)
+ON_WM_CLOSE()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CkelvorDlg::CkelvorDlg()
-    : CDialog(IDD_MAIN, nullptr),
-      m_pLoginPane(nullptr), m_pGameWnd(nullptr),
-      m_pBtnSite(nullptr), m_pBtnTopUp(nullptr), m_pBtnForum(nullptr), m_pBtnService(nullptr),
-      m_pBtnClose(nullptr), m_pBtnMinimize(nullptr),
-      m_pLoading1(nullptr), m_pLoading2(nullptr), m_pLoading3(nullptr), m_pLoading4(nullptr),
-      m_blend(BLEND_HIDDEN), m_pSkin(nullptr), m_nWidth(0), m_nHeight(0)
+    : CDialog(IDD_MAIN, nullptr), m_pLoginPane(nullptr), m_pGameWnd(nullptr), m_pBtnSite(nullptr), m_pBtnTopUp(nullptr),
+      m_pBtnForum(nullptr), m_pBtnService(nullptr), m_pBtnClose(nullptr), m_pBtnMinimize(nullptr), m_pLoading1(nullptr),
+      m_pLoading2(nullptr), m_pLoading3(nullptr), m_pLoading4(nullptr), m_blend(BLEND_HIDDEN), m_pSkin(nullptr),
+      m_nWidth(0), m_nHeight(0)
 {
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAIN_ICON));
 }
@@ -70,7 +68,7 @@ BOOL CkelvorDlg::OnInitDialog()
 
     m_pSkin = LoadPngResource(IDB_SKIN);
     if (!m_pSkin)
-        return TRUE;   // template size, not layered, no frame: silent
+        return TRUE;  // template size, not layered, no frame: silent
 
     CenterOnScreen();
     PaintLayered(m_hWnd, m_pSkin, m_nWidth, m_nHeight, m_blend);
@@ -106,9 +104,9 @@ BOOL CkelvorDlg::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN) {
         if (pMsg->wParam == VK_ESCAPE)
-            return TRUE;    // Escape never closes the launcher
+            return TRUE;  // Escape never closes the launcher
         if (pMsg->wParam == VK_RETURN)
-            return FALSE;   // dispatched as is: no default button
+            return FALSE;  // dispatched as is: no default button
     }
     return CDialog::PreTranslateMessage(pMsg);
 }
@@ -134,7 +132,7 @@ void DestroyChild(T*& p)
     p = nullptr;
 }
 
-} // namespace
+}  // namespace
 
 BOOL CkelvorDlg::DestroyWindow()
 {

@@ -12,7 +12,7 @@ namespace {
 CTestButton* CreateImageWindow(CWnd* pParent, UINT nImage)
 {
     CTestButton* p = new CTestButton(pParent);
-    p->Create(IDD_IMAGE_BUTTON);   // no parent: owned by the main window
+    p->Create(IDD_IMAGE_BUTTON);  // no parent: owned by the main window
     p->SetImage(nImage);
     p->m_nAction = static_cast<int>(nImage);
     return p;
@@ -24,7 +24,7 @@ void Show(CWnd* p, int nCmdShow)
         p->ShowWindow(nCmdShow);
 }
 
-} // namespace
+}  // namespace
 
 void CkelvorDlg::CreateChildWindows()
 {
@@ -58,12 +58,12 @@ LRESULT CkelvorDlg::OnLauncherPhase(WPARAM wParam, LPARAM)
 {
     if (!m_pGameWnd)
         return 0;
-    if (wParam != LAUNCHER_PHASE_PAGE_READY) {   // any other value: an address
+    if (wParam != LAUNCHER_PHASE_PAGE_READY) {  // any other value: an address
         HandOver();
         return 0;
     }
     if (m_pGameWnd->m_bGameShown) {
-        ResetLoadingFrames(SW_HIDE);   // stop
+        ResetLoadingFrames(SW_HIDE);  // stop
         return 0;
     }
     if (!m_pGameWnd->m_bRevealPending)
@@ -74,8 +74,8 @@ LRESULT CkelvorDlg::OnLauncherPhase(WPARAM wParam, LPARAM)
 
 void CkelvorDlg::HandOver()
 {
-    m_pGameWnd->m_wndBrowser.Navigate(m_pLoginPane ? m_pLoginPane->m_strLoginUrl : CString(),
-                                      nullptr, nullptr, nullptr, nullptr);
+    m_pGameWnd->m_wndBrowser.Navigate(m_pLoginPane ? m_pLoginPane->m_strLoginUrl : CString(), nullptr, nullptr, nullptr,
+                                      nullptr);
     Show(m_pBtnSite, SW_HIDE);
     Show(m_pBtnTopUp, SW_HIDE);
     Show(m_pBtnForum, SW_HIDE);
@@ -83,7 +83,7 @@ void CkelvorDlg::HandOver()
     Show(m_pBtnMinimize, SW_HIDE);
     Show(m_pBtnClose, SW_HIDE);
     Show(m_pLoginPane, SW_HIDE);
-    ShowWindow(SW_HIDE);   // for the rest of the run
+    ShowWindow(SW_HIDE);  // for the rest of the run
     m_pGameWnd->m_bRevealPending = TRUE;
     m_pGameWnd->ShowWindow(SW_HIDE);
     // The frames are windows of their own: they show while this one is
@@ -120,7 +120,7 @@ void CkelvorDlg::Follow()
 void CkelvorDlg::OnTimer(UINT_PTR)
 {
     // The first visible frame hands over to the next: 1, 2, 3, 4, 1.
-    CTestButton* frames[4] = { m_pLoading1, m_pLoading2, m_pLoading3, m_pLoading4 };
+    CTestButton* frames[4] = {m_pLoading1, m_pLoading2, m_pLoading3, m_pLoading4};
     for (int i = 0; i < 4; ++i) {
         if (frames[i] && frames[i]->IsWindowVisible()) {
             frames[i]->ShowWindow(SW_HIDE);

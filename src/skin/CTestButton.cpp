@@ -5,13 +5,13 @@
 #include <shellapi.h>
 
 BEGIN_MESSAGE_MAP(CTestButton, CDialog)
-    ON_WM_MOUSEHOVER()
-    ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEHOVER()
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 CTestButton::CTestButton(CWnd* pParent)
-    : CDialog(IDD_IMAGE_BUTTON, pParent), m_blend(), m_pImage(nullptr), m_pOldImage(nullptr),
-      m_nWidth(0), m_nHeight(0), m_nAction(0)
+    : CDialog(IDD_IMAGE_BUTTON, pParent), m_blend(), m_pImage(nullptr), m_pOldImage(nullptr), m_nWidth(0), m_nHeight(0),
+      m_nAction(0)
 {
     // Width, height, blend and action start at zero rather than undefined:
     // a press that came before the creator set the action then does nothing.
@@ -99,24 +99,15 @@ void CTestButton::OnLButtonDown(UINT, CPoint)
             }
         }
         break;
-    case IDB_BTN_SERVICE:
-        OpenAddress(service);
-        break;
-    case IDB_BTN_SITE:
-        OpenAddress(site);
-        break;
-    case IDB_BTN_TOPUP:
-        OpenAddress(topUp);
-        break;
-    case IDB_BTN_FORUM:
-        OpenAddress(forum);
-        break;
+    case IDB_BTN_SERVICE: OpenAddress(service); break;
+    case IDB_BTN_SITE: OpenAddress(site); break;
+    case IDB_BTN_TOPUP: OpenAddress(topUp); break;
+    case IDB_BTN_FORUM: OpenAddress(forum); break;
     case IDB_BTN_MINIMIZE:
         if (HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER))
             ::ShowWindow(hOwner, SW_MINIMIZE);
         break;
-    default:
-        break;   // loading frames and every other id: no action
+    default: break;  // loading frames and every other id: no action
     }
     // The press is not passed on to default processing.
 }

@@ -1,14 +1,14 @@
 #include "LayeredPaint.h"
 #include "GdiHandles.h"
 
-const BLENDFUNCTION BLEND_HIDDEN = { AC_SRC_OVER, 0, 0, AC_SRC_ALPHA };
-const BLENDFUNCTION BLEND_VISIBLE = { AC_SRC_OVER, 0, 255, AC_SRC_ALPHA };
+const BLENDFUNCTION BLEND_HIDDEN = {AC_SRC_OVER, 0, 0, AC_SRC_ALPHA};
+const BLENDFUNCTION BLEND_VISIBLE = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
 
 void PaintLayered(HWND hWnd, Image* pImage, UINT width, UINT height, const BLENDFUNCTION& blend)
 {
     RECT rc = {};
     ::GetWindowRect(hWnd, &rc);
-    POINT ptDst = { rc.left, rc.top };   // the update never moves the window
+    POINT ptDst = {rc.left, rc.top};  // the update never moves the window
 
     CWindowDC hdcWnd(hWnd);
     CMemoryDC hdcMem(hdcWnd);
@@ -43,8 +43,8 @@ void PaintLayered(HWND hWnd, Image* pImage, UINT width, UINT height, const BLEND
         if (!(exStyle & WS_EX_LAYERED))
             ::SetWindowLongW(hWnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
 
-        SIZE size = { static_cast<LONG>(width), static_cast<LONG>(height) };
-        POINT ptSrc = { 0, 0 };
+        SIZE size = {static_cast<LONG>(width), static_cast<LONG>(height)};
+        POINT ptSrc = {0, 0};
         BLENDFUNCTION bf = blend;
         ::UpdateLayeredWindow(hWnd, hdcWnd, &ptDst, &size, hdcMem, &ptSrc, 0, &bf, ULW_ALPHA);
     }

@@ -42,7 +42,7 @@ void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR id, DWORD)
                    reinterpret_cast<LPARAM>(::GetDlgItem(hBox, g_button)));
 }
 
-} // namespace
+}  // namespace
 
 HWND FindThreadMessageBox()
 {

@@ -34,8 +34,8 @@ inline void PrintTo(const GUID& g, std::ostream* os)
 {
     char text[40];
     std::snprintf(text, sizeof text, "{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
-                  static_cast<unsigned long>(g.Data1), g.Data2, g.Data3, g.Data4[0], g.Data4[1], g.Data4[2],
-                  g.Data4[3], g.Data4[4], g.Data4[5], g.Data4[6], g.Data4[7]);
+                  static_cast<unsigned long>(g.Data1), g.Data2, g.Data3, g.Data4[0], g.Data4[1], g.Data4[2], g.Data4[3],
+                  g.Data4[4], g.Data4[5], g.Data4[6], g.Data4[7]);
     *os << text;
 }
 
@@ -59,7 +59,7 @@ class FormatForComparison<wchar_t*, CString> {
 public:
     static std::string Format(const wchar_t* value) { return ::testing::PrintToString(value); }
 };
-} // namespace testing::internal
+}  // namespace testing::internal
 
 // The two rectangles are the same; on failure both are printed.
 inline ::testing::AssertionResult RectEq(const RECT& expected, const RECT& actual)
@@ -76,8 +76,7 @@ template <class Container>
 {
     if (c.empty())
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "expected nothing, got " << c.size() << ": "
-                                         << ::testing::PrintToString(c);
+    return ::testing::AssertionFailure() << "expected nothing, got " << c.size() << ": " << ::testing::PrintToString(c);
 }
 
 // One element for SameElements: 32-bit words (pixels, flags) in hex.
@@ -109,8 +108,8 @@ template <class Sequence>
     ::testing::AssertionResult failure = ::testing::AssertionFailure();
     failure << "expected " << expected.size() << " elements, got " << actual.size();
     if (i < common)
-        failure << "; the first difference is element " << i << ": expected " << ElementText(expected[i])
-                << ", got " << ElementText(actual[i]);
+        failure << "; the first difference is element " << i << ": expected " << ElementText(expected[i]) << ", got "
+                << ElementText(actual[i]);
     else
         failure << "; the first " << common << " agree";
     return failure;

@@ -11,7 +11,7 @@ void HandleOne(MSG& msg)
     }
 }
 
-} // namespace
+}  // namespace
 
 void PumpMessages()
 {

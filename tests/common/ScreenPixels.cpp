@@ -6,7 +6,7 @@ COLORREF ScreenPixel(int x, int y)
     HDC hdc = ::GetDC(nullptr);
     COLORREF c = ::GetPixel(hdc, x, y);
     ::ReleaseDC(nullptr, hdc);
-    return RGB(GetBValue(c), GetGValue(c), GetRValue(c));   // as 0x00RRGGBB
+    return RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // as 0x00RRGGBB
 }
 
 namespace {
@@ -38,7 +38,7 @@ std::vector<DWORD> Pixels(HDC source, int x, int y, int width, int height)
     return pixels;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<DWORD> ScreenArea(const RECT& r)
 {
@@ -74,14 +74,14 @@ LRESULT CALLBACK BackdropProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
     if (msg == WM_ERASEBKGND) {
         RECT rc;
         ::GetClientRect(hWnd, &rc);
-        ::FillRect(reinterpret_cast<HDC>(wParam),
-                   &rc, reinterpret_cast<HBRUSH>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA)));
+        ::FillRect(reinterpret_cast<HDC>(wParam), &rc,
+                   reinterpret_cast<HBRUSH>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA)));
         return 1;
     }
     return ::DefWindowProcW(hWnd, msg, wParam, lParam);
 }
 
-} // namespace
+}  // namespace
 
 CBackdrop::CBackdrop(RECT rc, COLORREF colour)
 {
@@ -91,8 +91,8 @@ CBackdrop::CBackdrop(RECT rc, COLORREF colour)
     wc.lpszClassName = L"TestBackdrop";
     ::RegisterClassW(&wc);
     m_hBrush = ::CreateSolidBrush(colour);
-    m_hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"TestBackdrop", L"", WS_POPUP, rc.left, rc.top,
-                               rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr, wc.hInstance, nullptr);
+    m_hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"TestBackdrop", L"", WS_POPUP, rc.left, rc.top, rc.right - rc.left,
+                               rc.bottom - rc.top, nullptr, nullptr, wc.hInstance, nullptr);
     ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_hBrush));
     ::SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     ::UpdateWindow(m_hWnd);

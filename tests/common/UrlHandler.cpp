@@ -24,7 +24,8 @@ std::wstring ReadValue(const std::wstring& key)
 void WriteValue(const std::wstring& key, const std::wstring& value)
 {
     HKEY h = nullptr;
-    if (::RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr)
+        != ERROR_SUCCESS)
         return;
     ::RegSetValueExW(h, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
@@ -48,7 +49,7 @@ std::vector<std::wstring> SplitLines(const std::string& utf8)
     return lines;
 }
 
-} // namespace
+}  // namespace
 
 CUrlHandlerRedirect::CUrlHandlerRedirect()
 {
@@ -58,7 +59,7 @@ CUrlHandlerRedirect::CUrlHandlerRedirect()
     ::DeleteFileW(m_log.c_str());
     std::wstring recorder = ModuleDir() + L"\\..\\common\\url_recorder.exe";
     std::wstring command = L"\"" + recorder + L"\" \"" + m_log + L"\" \"%1\"";
-    for (const wchar_t* scheme : { L"http", L"https" }) {
+    for (const wchar_t* scheme : {L"http", L"https"}) {
         std::wstring key = std::wstring(scheme) + L"\\shell\\open\\command";
         m_saved.emplace_back(key, ReadValue(key));
         WriteValue(key, command);
@@ -75,7 +76,8 @@ CUrlHandlerRedirect::~CUrlHandlerRedirect()
 std::vector<std::wstring> CUrlHandlerRedirect::WaitForAddresses(size_t count, unsigned timeoutMs) const
 {
     std::vector<std::wstring> lines;
-    PumpUntil([&] {
+    PumpUntil(
+        [&] {
         HANDLE h = ::CreateFileW(m_log.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                  nullptr, OPEN_EXISTING, 0, nullptr);
         if (h == INVALID_HANDLE_VALUE)
@@ -86,6 +88,7 @@ std::vector<std::wstring> CUrlHandlerRedirect::WaitForAddresses(size_t count, un
         ::CloseHandle(h);
         lines = SplitLines(std::string(buf, got));
         return lines.size() >= count;
-    }, timeoutMs);
+        },
+        timeoutMs);
     return lines;
 }

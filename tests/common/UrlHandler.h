@@ -17,5 +17,5 @@ public:
 
 private:
     std::wstring m_log;
-    std::vector<std::pair<std::wstring, std::wstring>> m_saved;   // key, old command
+    std::vector<std::pair<std::wstring, std::wstring>> m_saved;  // key, old command
 };

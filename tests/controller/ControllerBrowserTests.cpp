@@ -13,7 +13,8 @@ protected:
     {
         ComPtr<IWebBrowser2> browser;
         EXPECT_EQ(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IWebBrowser2,
-                                   reinterpret_cast<void**>(browser.GetAddressOf())), S_OK);
+                                   reinterpret_cast<void**>(browser.GetAddressOf())),
+                  S_OK);
         *ppFake = CFakeWebBrowser::Last();
         return browser;
     }
@@ -148,7 +149,7 @@ TEST_F(ControllerBrowser, DocumentsThatRefuseTheHandlerKeepTheirDefault)
     FakePage empty = Page(L"http://login.example/empty");
     empty.noDocument = true;
     FakePage page = Page(L"http://login.example/");
-    page.frames = { refusing, empty, Page(L"http://login.example/ok") };
+    page.frames = {refusing, empty, Page(L"http://login.example/ok")};
     CFakePageTable::Set(page);
 
     CFakeWebBrowser* fake = nullptr;
@@ -196,4 +197,4 @@ TEST_F(ControllerBrowser, FailedAttachKeepsTheBrowserUntilDetached)
     c.SetWebBrowser(nullptr);
 }
 
-} // namespace
+}  // namespace

@@ -28,26 +28,29 @@ const char* ViewName(View v)
 
 TEST(ControllerIdentity, QueryInterfaceFromEitherView)
 {
-    struct Case { const char* name; REFIID iid; View expected; };
+    struct Case {
+        const char* name;
+        REFIID iid;
+        View expected;
+    };
     const Case cases[] = {
-        { "IUnknown", IID_IUnknown, View::Handler },
-        { "IDocHostUIHandler", IID_IDocHostUIHandler, View::Handler },
-        { "IDispatch", IID_IDispatch, View::Events },
-        { "DWebBrowserEvents2", DIID_DWebBrowserEvents2, View::Events },
+        {"IUnknown", IID_IUnknown, View::Handler},
+        {"IDocHostUIHandler", IID_IDocHostUIHandler, View::Handler},
+        {"IDispatch", IID_IDispatch, View::Events},
+        {"DWebBrowserEvents2", DIID_DWebBrowserEvents2, View::Events},
         // Interfaces a document or the control may well ask a handler for.
-        { "IDocHostUIHandler2", __uuidof(IDocHostUIHandler2), View::None },
-        { "IOleCommandTarget", IID_IOleCommandTarget, View::None },
-        { "DWebBrowserEvents", DIID_DWebBrowserEvents, View::None },
-        { "IWebBrowser2", IID_IWebBrowser2, View::None },
-        { "IConnectionPointContainer", IID_IConnectionPointContainer, View::None },
+        {"IDocHostUIHandler2", __uuidof(IDocHostUIHandler2), View::None},
+        {"IOleCommandTarget", IID_IOleCommandTarget, View::None},
+        {"DWebBrowserEvents", DIID_DWebBrowserEvents, View::None},
+        {"IWebBrowser2", IID_IWebBrowser2, View::None},
+        {"IConnectionPointContainer", IID_IConnectionPointContainer, View::None},
     };
     CWebUIController c;
-    IUnknown* fromView[] = { static_cast<DWebBrowserEvents2*>(&c),
-                             static_cast<IDocHostUIHandler*>(&c) };
+    IUnknown* fromView[] = {static_cast<DWebBrowserEvents2*>(&c), static_cast<IDocHostUIHandler*>(&c)};
     for (IUnknown* self : fromView) {
         for (const Case& k : cases) {
-            SCOPED_TRACE(std::string(k.name) + " asked of the " +
-                         (self == fromView[0] ? "events view" : "handler view"));
+            SCOPED_TRACE(std::string(k.name) + " asked of the "
+                         + (self == fromView[0] ? "events view" : "handler view"));
             void* out = reinterpret_cast<void*>(0x1234);
             HRESULT hr = self->QueryInterface(k.iid, &out);
             if (k.expected == View::None) {
@@ -115,7 +118,7 @@ private:
     void* Interface(REFIID riid) override
     {
         asked.push_back(riid);
-        return IidIn(riid, { IID_IUnknown, IID_IDispatch }) ? static_cast<IDispatch*>(this) : nullptr;
+        return IidIn(riid, {IID_IUnknown, IID_IDispatch}) ? static_cast<IDispatch*>(this) : nullptr;
     }
 };
 
@@ -134,17 +137,17 @@ TEST(ControllerInvoke, ChecksItsArgumentsBeforeInstalling)
     };
     const VARTYPE VT_URLREF = VT_VARIANT | VT_BYREF;
     const Case cases[] = {
-        { "no parameter block, NavigateComplete2", 252, false, 2, VT_DISPATCH, E_INVALIDARG, false },
-        { "no parameter block, DocumentComplete", 259, false, 2, VT_DISPATCH, E_INVALIDARG, false },
-        { "no parameter block, DISPID 0", 0, false, 2, VT_DISPATCH, E_INVALIDARG, false },
-        { "DocumentComplete is ignored", 259, true, 2, VT_DISPATCH, S_OK, false },
-        { "NewWindow2 is ignored", 251, true, 2, VT_DISPATCH, S_OK, false },
-        { "NavigateComplete2 without arguments", 252, true, 0, VT_DISPATCH, E_INVALIDARG, false },
-        { "NavigateComplete2 with one argument", 252, true, 1, VT_DISPATCH, E_INVALIDARG, false },
-        { "object as VT_UNKNOWN", 252, true, 2, VT_UNKNOWN, E_INVALIDARG, false },
-        { "object as VT_DISPATCH|VT_BYREF", 252, true, 2, VT_DISPATCH | VT_BYREF, E_INVALIDARG, false },
-        { "object in the wrong place", 252, true, 2, VT_URLREF, E_INVALIDARG, false },
-        { "well-formed NavigateComplete2", 252, true, 2, VT_DISPATCH, S_OK, true },
+        {"no parameter block, NavigateComplete2", 252, false, 2, VT_DISPATCH, E_INVALIDARG, false},
+        {"no parameter block, DocumentComplete", 259, false, 2, VT_DISPATCH, E_INVALIDARG, false},
+        {"no parameter block, DISPID 0", 0, false, 2, VT_DISPATCH, E_INVALIDARG, false},
+        {"DocumentComplete is ignored", 259, true, 2, VT_DISPATCH, S_OK, false},
+        {"NewWindow2 is ignored", 251, true, 2, VT_DISPATCH, S_OK, false},
+        {"NavigateComplete2 without arguments", 252, true, 0, VT_DISPATCH, E_INVALIDARG, false},
+        {"NavigateComplete2 with one argument", 252, true, 1, VT_DISPATCH, E_INVALIDARG, false},
+        {"object as VT_UNKNOWN", 252, true, 2, VT_UNKNOWN, E_INVALIDARG, false},
+        {"object as VT_DISPATCH|VT_BYREF", 252, true, 2, VT_DISPATCH | VT_BYREF, E_INVALIDARG, false},
+        {"object in the wrong place", 252, true, 2, VT_URLREF, E_INVALIDARG, false},
+        {"well-formed NavigateComplete2", 252, true, 2, VT_DISPATCH, S_OK, true},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
@@ -173,13 +176,13 @@ TEST(ControllerInvoke, ChecksItsArgumentsBeforeInstalling)
             args[0].vt = VT_DISPATCH;
             args[0].pdispVal = pObject;
         }
-        DISPPARAMS params = { args, nullptr, k.cArgs, 0 };
+        DISPPARAMS params = {args, nullptr, k.cArgs, 0};
         VARIANT result;
         result.vt = VT_I4;
         result.lVal = 0x5A5A;
 
-        HRESULT hr = c.Invoke(k.dispid, IID_NULL, 0, DISPATCH_METHOD,
-                              k.withParams ? &params : nullptr, &result, nullptr, nullptr);
+        HRESULT hr = c.Invoke(k.dispid, IID_NULL, 0, DISPATCH_METHOD, k.withParams ? &params : nullptr, &result,
+                              nullptr, nullptr);
         EXPECT_EQ(hr, k.expected);
         EXPECT_EQ(object.AskedForBrowser(), k.installs);
         EXPECT_EQ(object.RefCount(), 0) << "every reference taken on the object is given back";
@@ -196,24 +199,26 @@ TEST(ControllerInvoke, NullObjectIsAcceptedAndIgnored)
     args[0].vt = VT_EMPTY;
     args[1].vt = VT_DISPATCH;
     args[1].pdispVal = nullptr;
-    DISPPARAMS params = { args, nullptr, 2, 0 };
+    DISPPARAMS params = {args, nullptr, 2, 0};
     EXPECT_EQ(c.Invoke(252, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr), S_OK);
 }
 
 TEST(ControllerHostInfo, AddsOnlyTheTwoFlags)
 {
-    struct Case { BOOL border; BOOL scrollBars; DWORD flagsIn; DWORD flagsOut; };
+    struct Case {
+        BOOL border;
+        BOOL scrollBars;
+        DWORD flagsIn;
+        DWORD flagsOut;
+    };
     const Case cases[] = {
-        { TRUE, TRUE, 0x00000000, 0x00000000 },
-        { TRUE, TRUE, 0x40000011, 0x40000011 },
-        { FALSE, FALSE, 0x00000000, 0x0000000C },
-        { FALSE, FALSE, 0x00010004, 0x0001000C },
-        { FALSE, TRUE, 0x00000010, 0x00000014 },
-        { TRUE, FALSE, 0x00000010, 0x00000018 },
+        {TRUE, TRUE, 0x00000000, 0x00000000},   {TRUE, TRUE, 0x40000011, 0x40000011},
+        {FALSE, FALSE, 0x00000000, 0x0000000C}, {FALSE, FALSE, 0x00010004, 0x0001000C},
+        {FALSE, TRUE, 0x00000010, 0x00000014},  {TRUE, FALSE, 0x00000010, 0x00000018},
     };
     for (const Case& k : cases) {
-        SCOPED_TRACE(testing::Message() << "border " << k.border << ", scroll bars " << k.scrollBars
-                                        << ", flags in 0x" << std::hex << k.flagsIn);
+        SCOPED_TRACE(testing::Message() << "border " << k.border << ", scroll bars " << k.scrollBars << ", flags in 0x"
+                                        << std::hex << k.flagsIn);
         CWebUIController c;
         c.m_b3DBorder = k.border;
         c.m_bScrollBars = k.scrollBars;
@@ -257,9 +262,9 @@ TEST(ControllerHostInfo, DeclinesEveryOtherRequestWritingNothing)
     ITypeInfo* typeInfo = static_cast<ITypeInfo*>(mark);
     DISPID dispid = 4242;
     WCHAR name[] = L"Navigate";
-    LPOLESTR names[] = { name };
-    POINT pt = { 1, 2 };
-    RECT border = { 1, 2, 3, 4 };
+    LPOLESTR names[] = {name};
+    POINT pt = {1, 2};
+    RECT border = {1, 2, 3, 4};
     MSG msg = {};
     WCHAR urlIn[] = L"http://example.com/";
 
@@ -296,4 +301,4 @@ TEST(ControllerHostInfo, DeclinesEveryOtherRequestWritingNothing)
     c.Release();
 }
 
-} // namespace
+}  // namespace

@@ -29,7 +29,7 @@ TEST_F(Explorer, MembersReachTheHostedControl)
 {
     FakePage page;
     page.url = L"http://login.example/start";
-    page.title = L"Start page";   // differs from the address on purpose
+    page.title = L"Start page";  // differs from the address on purpose
     CFakePageTable::Set(page);
 
     CBrowserHost host;
@@ -47,11 +47,11 @@ TEST_F(Explorer, MembersReachTheHostedControl)
     w.put_StatusBar(FALSE);
     w.put_Silent(FALSE);
     w.put_StatusBar(TRUE);
-    EXPECT_EQ(fake->Record().silentPuts, (std::vector<bool>{ true, false }));
-    EXPECT_EQ(fake->Record().statusBarPuts, (std::vector<bool>{ false, true }));
+    EXPECT_EQ(fake->Record().silentPuts, (std::vector<bool>{true, false}));
+    EXPECT_EQ(fake->Record().statusBarPuts, (std::vector<bool>{false, true}));
 
     w.Navigate(L"http://login.example/start", nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(fake->Record().navigations, (std::vector<std::wstring>{ L"http://login.example/start" }));
+    EXPECT_EQ(fake->Record().navigations, (std::vector<std::wstring>{L"http://login.example/start"}));
     ASSERT_TRUE(fake->NavigationPending()) << "Navigate returns before the page completes";
     ASSERT_EQ(fake->CompleteNavigation(), S_OK);
 
@@ -82,7 +82,7 @@ TEST_F(Explorer, CreateHostsTheControlInAGivenWindow)
     ASSERT_EQ(CFakeWebBrowser::CreatedCount(), 0) << "the parent hosts nothing of its own";
 
     CExplorer_l w;
-    const RECT rect = { 10, 20, 210, 120 };
+    const RECT rect = {10, 20, 210, 120};
     ASSERT_TRUE(w.Create(L"", WS_CHILD | WS_VISIBLE, rect, &parent, 4321));
     ASSERT_EQ(CFakeWebBrowser::CreatedCount(), 1) << "a WebBrowser was made for it";
     CFakeWebBrowser* fake = CFakeWebBrowser::Last();
@@ -118,4 +118,4 @@ TEST_F(Explorer, WithoutAControlEveryMemberDoesNothing)
     EXPECT_EQ(CFakeWebBrowser::CreatedCount(), 0);
 }
 
-} // namespace
+}  // namespace

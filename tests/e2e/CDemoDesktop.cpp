@@ -56,8 +56,7 @@ DWORD WINAPI CDemoDesktop::Run(void* param)
 LRESULT CALLBACK CDemoDesktop::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
@@ -71,9 +70,7 @@ LRESULT CALLBACK CDemoDesktop::WindowProc(HWND hwnd, UINT message, WPARAM wParam
         // A desktop stays under every other window.
         reinterpret_cast<WINDOWPOS*>(lParam)->hwndInsertAfter = HWND_BOTTOM;
         return 0;
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;
-    default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    default: return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }

@@ -36,8 +36,7 @@ bool RunAndWait(const std::wstring& exe, const std::wstring& argument)
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info))
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
         return false;
     WaitForSingleObject(info.hProcess, 20000);
     DWORD code = 1;
@@ -89,21 +88,25 @@ int wmain(int argc, wchar_t** argv)
     if (!launcher.Start(exe))
         return Fail(L"the launcher did not start");
     LauncherScreen roles;
-    if (!WaitUntil([&] {
-            roles = Look(launcher.Id());
-            return roles.main.visible && roles.VisibleImages(0, 0) > 0 && roles.loginPane.hwnd &&
-                   BrowserControlOf(roles.loginPane.hwnd);
-        }, 15000))
+    if (!WaitUntil(
+            [&] {
+        roles = Look(launcher.Id());
+        return roles.main.visible && roles.VisibleImages(0, 0) > 0 && roles.loginPane.hwnd
+               && BrowserControlOf(roles.loginPane.hwnd);
+            },
+            15000))
         return Fail(L"no loading animation");
     Sleep(1500);
     shot(L"1-loading");
 
     // The login page finishes loading.
     PostMessageW(BrowserControlOf(roles.loginPane.hwnd), FakeChannelCompleteNavigation(), 0, 0);
-    if (!WaitUntil([&] {
-            roles = Look(launcher.Id());
-            return roles.loginPane.visible && roles.VisibleImages(0, 0) == 6;
-        }, 10000))
+    if (!WaitUntil(
+            [&] {
+        roles = Look(launcher.Id());
+        return roles.loginPane.visible && roles.VisibleImages(0, 0) == 6;
+            },
+            10000))
         return Fail(L"the login pane did not show");
     Sleep(500);
     shot(L"2-login");
@@ -114,20 +117,24 @@ int wmain(int argc, wchar_t** argv)
     RECT client = {};
     GetClientRect(page, &client);
     Click(page, FakeFormLayout::For(client).button);
-    if (!WaitUntil([&] {
-            roles = Look(launcher.Id());
-            return !roles.main.visible && roles.VisibleImages(0, 0) > 0;
-        }, 10000))
+    if (!WaitUntil(
+            [&] {
+        roles = Look(launcher.Id());
+        return !roles.main.visible && roles.VisibleImages(0, 0) > 0;
+            },
+            10000))
         return Fail(L"no hand-over to the game window");
     Sleep(1500);
     shot(L"3-launching");
 
     // The game page finishes loading in the hidden game window.
     PostMessageW(BrowserControlOf(roles.gameWindow.hwnd), FakeChannelCompleteNavigation(), 0, 0);
-    if (!WaitUntil([&] {
-            LauncherScreen now = Look(launcher.Id());
-            return now.gameWindow.visible && now.VisibleImages(0, 0) == 0;
-        }, 10000))
+    if (!WaitUntil(
+            [&] {
+        LauncherScreen now = Look(launcher.Id());
+        return now.gameWindow.visible && now.VisibleImages(0, 0) == 0;
+            },
+            10000))
         return Fail(L"the game window did not take over");
     Sleep(500);
     roles = Look(launcher.Id());

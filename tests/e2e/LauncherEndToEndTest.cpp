@@ -39,8 +39,8 @@ bool WritePages(const std::wstring& path, const std::wstring& loginUrl)
 {
     // The stand-in's page file: a keyword, a space, then the rest; an
     // input's name, id and value are separated by tabs.
-    std::wstring text = L"page " + loginUrl + L"\ntitle 登录\ninput loginurl\t\t" + kGameUrl + L"\n" +
-                        L"page " + kGameUrl + L"\ntitle " + kGameTitle + L"\n";
+    std::wstring text = L"page " + loginUrl + L"\ntitle 登录\ninput loginurl\t\t" + kGameUrl + L"\n" + L"page "
+                        + kGameUrl + L"\ntitle " + kGameTitle + L"\n";
     int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(bytes), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
@@ -71,11 +71,14 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     // Loading: the skin is on screen but fully transparent, and the only
     // image showing is one 174 x 44 loading frame.
     LauncherScreen first;
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(WaitUntil(
+        [&] {
         first = Look(launcher.Id());
-        return first.Complete() && first.main.visible && first.VisibleImages(0, 0) > 0 &&
-               BrowserControlOf(first.loginPane.hwnd);
-    }, 15000)) << Describe(first.all);
+        return first.Complete() && first.main.visible && first.VisibleImages(0, 0) > 0
+               && BrowserControlOf(first.loginPane.hwnd);
+        },
+        15000))
+        << Describe(first.all);
     EXPECT_EQ(1170, first.main.Width());
     EXPECT_EQ(750, first.main.Height());
     EXPECT_EQ(-73, first.main.rect.left) << "centred on the 1024 x 768 screen";
@@ -88,7 +91,8 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     EXPECT_EQ(1, first.VisibleImages(174, 44)) << Describe(first.all);
     for (const WindowView& w : first.all)
         EXPECT_TRUE(w.hwnd == first.main.hwnd || w.owner == first.main.hwnd || !w.visible)
-            << "a visible window the skin does not own:\n" << Describe({w});
+            << "a visible window the skin does not own:\n"
+            << Describe({w});
 
     // The animation moves on to another frame once a second.
     auto shownFrame = [](const LauncherScreen& screen) {
@@ -98,10 +102,14 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
         return HWND(nullptr);
     };
     HWND firstFrame = shownFrame(first);
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(WaitUntil(
+        [&] {
         HWND now = shownFrame(Look(launcher.Id()));
         return now && now != firstFrame;
-    }, 3000)) << "the loading frame did not change:\n" << Describe(Look(launcher.Id()).all);
+        },
+        3000))
+        << "the loading frame did not change:\n"
+        << Describe(Look(launcher.Id()).all);
 
     // Login: the first completed document reveals the pane and the six
     // buttons, and stops the animation.
@@ -111,10 +119,13 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     // windows reads them one by one while they change, so a partial
     // condition can hold in a look taken halfway through the change.
     LauncherScreen login;
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(WaitUntil(
+        [&] {
         login = Look(launcher.Id());
         return login.loginPane.visible && login.VisibleImages(0, 0) == 6 && login.VisibleImages(174, 44) == 0;
-    }, 10000)) << Describe(login.all);
+        },
+        10000))
+        << Describe(login.all);
     EXPECT_TRUE(login.main.visible);
     EXPECT_EQ(669, login.loginPane.Width());
     EXPECT_EQ(394, login.loginPane.Height());
@@ -129,11 +140,14 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     // animation alone while the hidden game window loads.
     ASSERT_TRUE(PostMessageW(loginControl, FakeChannelNewWindow(), 0, 0));
     LauncherScreen launching;
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(WaitUntil(
+        [&] {
         launching = Look(launcher.Id());
-        return !launching.main.visible && !launching.loginPane.visible && launching.VisibleImages(0, 0) == 1 &&
-               launching.VisibleImages(174, 44) == 1;
-    }, 10000)) << Describe(launching.all);
+        return !launching.main.visible && !launching.loginPane.visible && launching.VisibleImages(0, 0) == 1
+               && launching.VisibleImages(174, 44) == 1;
+        },
+        10000))
+        << Describe(launching.all);
     EXPECT_FALSE(launching.loginPane.visible);
     EXPECT_FALSE(launching.gameWindow.visible);
     EXPECT_EQ(1, launching.VisibleImages(0, 0)) << Describe(launching.all);
@@ -145,10 +159,13 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     ASSERT_TRUE(gameControl);
     ASSERT_TRUE(PostMessageW(gameControl, FakeChannelCompleteNavigation(), 0, 0));
     LauncherScreen game;
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(WaitUntil(
+        [&] {
         game = Look(launcher.Id());
         return game.gameWindow.visible && game.VisibleImages(0, 0) == 0;
-    }, 10000)) << Describe(game.all);
+        },
+        10000))
+        << Describe(game.all);
     ASSERT_TRUE(WaitUntil([&] { return ViewOf(game.gameWindow.hwnd).caption == kGameTitle; }, 10000))
         << "caption: " << ViewOf(game.gameWindow.hwnd).caption;
     game = Look(launcher.Id());
@@ -171,8 +188,8 @@ TEST(LauncherEndToEnd, LoadsRevealsHandsOverAndClosesOnConfirmation)
     EXPECT_EQ(game.gameWindow.hwnd, GetWindow(box, GW_OWNER));
     // A bounded negative check: the launcher must still run 300 ms on.
     EXPECT_FALSE(launcher.WaitForExit(300)) << "nothing ends before the answer";
-    ASSERT_TRUE(PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
-                             reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES))));
+    ASSERT_TRUE(
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES))));
     ASSERT_TRUE(launcher.WaitForExit(10000)) << Describe(TopLevelWindows(launcher.Id()));
     EXPECT_EQ(0u, launcher.ExitCode());
 }

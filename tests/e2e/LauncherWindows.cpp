@@ -118,10 +118,9 @@ std::wstring Describe(const std::vector<WindowView>& windows)
     for (const WindowView& w : windows) {
         wchar_t line[512];
         swprintf(line, 512, L"  %p %ls \"%ls\" (%ld,%ld %dx%d) style %08lx ex %08lx %ls owner %p%ls\n",
-                 static_cast<void*>(w.hwnd), w.className.c_str(), w.caption.c_str(), w.rect.left, w.rect.top,
-                 w.Width(), w.Height(), static_cast<unsigned long>(w.style), static_cast<unsigned long>(w.exStyle),
-                 w.visible ? L"visible" : L"hidden", static_cast<void*>(w.owner),
-                 w.hostsBrowser ? L" browser" : L"");
+                 static_cast<void*>(w.hwnd), w.className.c_str(), w.caption.c_str(), w.rect.left, w.rect.top, w.Width(),
+                 w.Height(), static_cast<unsigned long>(w.style), static_cast<unsigned long>(w.exStyle),
+                 w.visible ? L"visible" : L"hidden", static_cast<void*>(w.owner), w.hostsBrowser ? L" browser" : L"");
         text += line;
         if (HWND control = BrowserControlOf(w.hwnd)) {
             RECT r = {};

@@ -41,7 +41,7 @@ private:
 };
 
 BEGIN_MESSAGE_MAP(CNestingDialog, CDialog)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 TEST(CreationHook, NestedCreationsLeaveNoHookInstalled)
@@ -107,14 +107,18 @@ public:
         }
         return TRUE;
     }
-    LRESULT OnEnd(WPARAM, LPARAM) { EndDialog(5); return 0; }
+    LRESULT OnEnd(WPARAM, LPARAM)
+    {
+        EndDialog(5);
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CThrowingDialog, CDialog)
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_APP, &CThrowingDialog::OnApp)
-    ON_MESSAGE(WM_APP + 2, &CThrowingDialog::OnEnd)
+ON_WM_CREATE()
+ON_MESSAGE(WM_APP, &CThrowingDialog::OnApp)
+ON_MESSAGE(WM_APP + 2, &CThrowingDialog::OnEnd)
 END_MESSAGE_MAP()
 
 TEST(HandlerExceptions, EndTheirMessageNotTheProcess)
@@ -141,4 +145,4 @@ TEST(HandlerExceptions, TheModalLoopLosesTheMessageNotTheRun)
     EXPECT_EQ(run.DoModal(), 5) << "the run went on past the message whose filter threw";
 }
 
-} // namespace
+}  // namespace

@@ -16,14 +16,14 @@ struct Placement {
     Placement(RECT ownerRect, OwnerState state, SIZE size)
     {
         owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, ownerRect.left, ownerRect.top,
-                                  ownerRect.right - ownerRect.left, ownerRect.bottom - ownerRect.top,
-                                  nullptr, nullptr, nullptr, nullptr);
+                                  ownerRect.right - ownerRect.left, ownerRect.bottom - ownerRect.top, nullptr, nullptr,
+                                  nullptr, nullptr);
         if (state != OwnerState::Hidden)
             ::ShowWindow(owner, SW_SHOW);
         if (state == OwnerState::Minimized)
             ::ShowWindow(owner, SW_MINIMIZE);
-        HWND h = ::CreateWindowExW(0, L"STATIC", L"centred", WS_POPUP | WS_VISIBLE, 3, 4, size.cx, size.cy,
-                                   owner, nullptr, nullptr, nullptr);
+        HWND h = ::CreateWindowExW(0, L"STATIC", L"centred", WS_POPUP | WS_VISIBLE, 3, 4, size.cx, size.cy, owner,
+                                   nullptr, nullptr, nullptr);
         wnd.SubclassWindow(h);
         PumpMessages();
     }
@@ -37,7 +37,7 @@ struct Placement {
         wnd.CenterWindow();
         RECT r;
         wnd.GetWindowRect(&r);
-        return { r.left, r.top };
+        return {r.left, r.top};
     }
 };
 
@@ -54,16 +54,25 @@ protected:
 
 TEST_F(CenterWindow, CasesOnTheTestScreen)
 {
-    struct Case { const char* name; RECT owner; OwnerState state; SIZE size; POINT expected; };
+    struct Case {
+        const char* name;
+        RECT owner;
+        OwnerState state;
+        SIZE size;
+        POINT expected;
+    };
     const Case cases[] = {
-        { "on a visible owner", { 100, 50, 400, 250 }, OwnerState::Visible, { 100, 50 }, { 200, 125 } },
-        { "owner hidden: work area", { 100, 50, 400, 250 }, OwnerState::Hidden, { 100, 50 }, { 462, 359 } },
-        { "owner minimized: work area", { 100, 50, 400, 250 }, OwnerState::Minimized, { 100, 50 }, { 462, 359 } },
-        { "past the right edge", { 900, 100, 1000, 200 }, OwnerState::Visible, { 300, 50 }, { 724, 125 } },
-        { "past the bottom edge", { 100, 700, 200, 760 }, OwnerState::Visible, { 50, 200 }, { 125, 568 } },
-        { "wider and taller than the work area: left and top win",
-          { 100, 50, 1270, 800 }, OwnerState::Visible, { 1275, 800 }, { 0, 0 } },
-        { "game window on the launcher", { 100, 50, 1270, 800 }, OwnerState::Visible, { 1275, 720 }, { 0, 48 } },
+        {"on a visible owner", {100, 50, 400, 250}, OwnerState::Visible, {100, 50}, {200, 125}},
+        {"owner hidden: work area", {100, 50, 400, 250}, OwnerState::Hidden, {100, 50}, {462, 359}},
+        {"owner minimized: work area", {100, 50, 400, 250}, OwnerState::Minimized, {100, 50}, {462, 359}},
+        {"past the right edge", {900, 100, 1000, 200}, OwnerState::Visible, {300, 50}, {724, 125}},
+        {"past the bottom edge", {100, 700, 200, 760}, OwnerState::Visible, {50, 200}, {125, 568}},
+        {"wider and taller than the work area: left and top win",
+         {100, 50, 1270, 800},
+         OwnerState::Visible,
+         {1275, 800},
+         {0, 0}},
+        {"game window on the launcher", {100, 50, 1270, 800}, OwnerState::Visible, {1275, 720}, {0, 48}},
     };
     for (const Case& c : cases) {
         Placement p(c.owner, c.state, c.size);
@@ -75,9 +84,9 @@ TEST_F(CenterWindow, CasesOnTheTestScreen)
 
 TEST_F(CenterWindow, KeepsSizeZOrderAndActivation)
 {
-    Placement p({ 100, 50, 400, 250 }, OwnerState::Visible, { 100, 50 });
-    HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
-                                   nullptr, nullptr, nullptr, nullptr);
+    Placement p({100, 50, 400, 250}, OwnerState::Visible, {100, 50});
+    HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                                   nullptr, nullptr);
     ::SetForegroundWindow(other);
     PumpMessages();
     HWND foreground = ::GetForegroundWindow();
@@ -98,10 +107,10 @@ TEST_F(CenterWindow, KeepsSizeZOrderAndActivation)
 // Runs on a larger display, where the work area holds the whole game window.
 TEST(CenterWindowLargeScreen, GameWindowCentredOnTheLauncher)
 {
-    Placement p({ 100, 50, 1270, 800 }, OwnerState::Visible, { 1275, 720 });
+    Placement p({100, 50, 1270, 800}, OwnerState::Visible, {1275, 720});
     POINT pt = p.Centre();
     EXPECT_EQ(pt.x, 48);
     EXPECT_EQ(pt.y, 65);
 }
 
-} // namespace
+}  // namespace

@@ -16,8 +16,11 @@ TEST(ModelessDialog, WithoutParentIsOwnedPopupOfMainWindow)
     CMainWndScope scope(&main);
     ASSERT_TRUE(main.Create(IDD_TEST_VISIBLE));
 
-    struct Case { UINT id; BOOL visible; };
-    for (const Case& c : { Case{ IDD_TEST_HIDDEN, FALSE }, Case{ IDD_TEST_VISIBLE, TRUE } }) {
+    struct Case {
+        UINT id;
+        BOOL visible;
+    };
+    for (const Case& c : {Case{IDD_TEST_HIDDEN, FALSE}, Case{IDD_TEST_VISIBLE, TRUE}}) {
         CDialog dlg;
         ASSERT_TRUE(dlg.Create(c.id));
         EXPECT_EQ(::GetWindow(dlg.m_hWnd, GW_OWNER), main.m_hWnd) << c.id;
@@ -35,23 +38,31 @@ class CModalDialog : public CDialog {
 public:
     explicit CModalDialog(UINT id) : CDialog(id) {}
     int destroyCalls = 0;
-    UINT endWith = WM_APP;   // WM_APP: EndDialog(7); WM_CLOSE: close it
+    UINT endWith = WM_APP;  // WM_APP: EndDialog(7); WM_CLOSE: close it
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
         PostMessage(endWith);
         return TRUE;
     }
-    BOOL DestroyWindow() override { ++destroyCalls; return CDialog::DestroyWindow(); }
-    LRESULT OnApp(WPARAM, LPARAM) { EndDialog(7); return 0; }
+    BOOL DestroyWindow() override
+    {
+        ++destroyCalls;
+        return CDialog::DestroyWindow();
+    }
+    LRESULT OnApp(WPARAM, LPARAM)
+    {
+        EndDialog(7);
+        return 0;
+    }
     int OnCreate(LPCREATESTRUCTW) { return failCreate ? -1 : static_cast<int>(Default()); }
     bool failCreate = false;
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CModalDialog, CDialog)
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_APP, &CModalDialog::OnApp)
+ON_WM_CREATE()
+ON_MESSAGE(WM_APP, &CModalDialog::OnApp)
 END_MESSAGE_MAP()
 
 TEST(ModalRun, EndsAtEndDialogAndDestroysOnce)
@@ -75,8 +86,11 @@ TEST(ModalRun, CloseBecomesCancel)
 
 TEST(ModalRun, FailedCreationStillCallsDestroyWindowOnce)
 {
-    struct Case { UINT id; bool failCreate; };
-    for (const Case& c : { Case{ 9999, false }, Case{ IDD_TEST_VISIBLE, true } }) {
+    struct Case {
+        UINT id;
+        bool failCreate;
+    };
+    for (const Case& c : {Case{9999, false}, Case{IDD_TEST_VISIBLE, true}}) {
         CModalDialog dlg(c.id);
         dlg.failCreate = c.failCreate;
         CMainWndScope scope(&dlg);
@@ -86,4 +100,4 @@ TEST(ModalRun, FailedCreationStillCallsDestroyWindowOnce)
     }
 }
 
-} // namespace
+}  // namespace

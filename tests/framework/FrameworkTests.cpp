@@ -23,17 +23,25 @@ public:
     int appCalls = 0;
     bool callDefaultOnSetText = true;
 
-    int OnCreate(LPCREATESTRUCTW) { ++createCalls; return createResult; }
-    LRESULT OnApp(WPARAM w, LPARAM) { ++appCalls; return 40 + static_cast<LRESULT>(w); }
+    int OnCreate(LPCREATESTRUCTW)
+    {
+        ++createCalls;
+        return createResult;
+    }
+    LRESULT OnApp(WPARAM w, LPARAM)
+    {
+        ++appCalls;
+        return 40 + static_cast<LRESULT>(w);
+    }
     LRESULT OnSetText(WPARAM, LPARAM) { return callDefaultOnSetText ? Default() : TRUE; }
 
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CMapDialog, CDialog)
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_APP, &CMapDialog::OnApp)
-    ON_MESSAGE(WM_SETTEXT, &CMapDialog::OnSetText)
+ON_WM_CREATE()
+ON_MESSAGE(WM_APP, &CMapDialog::OnApp)
+ON_MESSAGE(WM_SETTEXT, &CMapDialog::OnSetText)
 END_MESSAGE_MAP()
 
 TEST(MessageMap, RoutesOnlyListedMessages)
@@ -51,8 +59,11 @@ TEST(MessageMap, RoutesOnlyListedMessages)
 
 TEST(MessageMap, DefaultReachesTheOriginalProcedure)
 {
-    struct Case { bool callDefault; const wchar_t* expected; };
-    for (const Case& c : { Case{ true, L"changed" }, Case{ false, L"" } }) {
+    struct Case {
+        bool callDefault;
+        const wchar_t* expected;
+    };
+    for (const Case& c : {Case{true, L"changed"}, Case{false, L""}}) {
         CMapDialog dlg;
         dlg.callDefaultOnSetText = c.callDefault;
         ASSERT_TRUE(dlg.Create(IDD_TEST_HIDDEN));
@@ -108,15 +119,15 @@ private:
 class PreTranslateWalk : public ::testing::Test {
 protected:
     WalkLog log;
-    CRecorder<CDialog> main{ "main", &log };
-    CRecorder<CDialog> popup{ "popup", &log };
-    CRecorder<CWnd> child{ "child", &log };
-    CMainWndScope scope{ &main };
+    CRecorder<CDialog> main{"main", &log};
+    CRecorder<CDialog> popup{"popup", &log};
+    CRecorder<CWnd> child{"child", &log};
+    CMainWndScope scope{&main};
 
     void SetUp() override
     {
         ASSERT_TRUE(main.Create(IDD_TEST_VISIBLE));
-        ASSERT_TRUE(popup.Create(IDD_TEST_PARENT));   // owned by main
+        ASSERT_TRUE(popup.Create(IDD_TEST_PARENT));  // owned by main
         ASSERT_TRUE(child.SubclassWindow(popup.GetDlgItem(100)));
         PumpMessages();
     }
@@ -140,12 +151,16 @@ protected:
 
 TEST_F(PreTranslateWalk, GoesFromChildThroughOwnerToMainAndStopsAtFirstTrue)
 {
-    struct Case { const char* consumeAt; std::vector<std::string> expected; BOOL consumed; };
+    struct Case {
+        const char* consumeAt;
+        std::vector<std::string> expected;
+        BOOL consumed;
+    };
     const Case cases[] = {
-        { "", { "child", "popup", "main" }, FALSE },
-        { "child", { "child" }, TRUE },
-        { "popup", { "child", "popup" }, TRUE },
-        { "main", { "child", "popup", "main" }, TRUE },
+        {"", {"child", "popup", "main"}, FALSE},
+        {"child", {"child"}, TRUE},
+        {"popup", {"child", "popup"}, TRUE},
+        {"main", {"child", "popup", "main"}, TRUE},
     };
     for (const Case& c : cases) {
         log.consumeAt = c.consumeAt;
@@ -157,12 +172,12 @@ TEST_F(PreTranslateWalk, GoesFromChildThroughOwnerToMainAndStopsAtFirstTrue)
 TEST_F(PreTranslateWalk, WindowWithoutObjectStillReachesMainFilter)
 {
     EXPECT_FALSE(Walk(popup.GetDlgItem(101)));
-    EXPECT_EQ(log.calls, (std::vector<std::string>{ "popup", "main" }));
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"popup", "main"}));
 
     HWND stray = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     EXPECT_FALSE(Walk(stray));
-    EXPECT_EQ(log.calls, (std::vector<std::string>{ "main" })) << "a window outside the family";
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"main"})) << "a window outside the family";
     ::DestroyWindow(stray);
 }
 
-} // namespace
+}  // namespace

@@ -17,9 +17,9 @@ public:
 
     // What the handlers saw, one line per event.
     std::vector<std::wstring> m_events;
-    IUnknown* m_pLastObject = nullptr;   // identity only; no reference kept
-    BOOL m_bCancelAnswer = FALSE;        // what OnNewWindow2 writes into Cancel
-    BOOL m_bCancelSeen = TRUE;           // what Cancel held when it came in
+    IUnknown* m_pLastObject = nullptr;  // identity only; no reference kept
+    BOOL m_bCancelAnswer = FALSE;       // what OnNewWindow2 writes into Cancel
+    BOOL m_bCancelSeen = TRUE;          // what Cancel held when it came in
     // Whether the control's site was in place when OnInitDialog ran.
     BOOL m_bSiteAtInit = FALSE;
 

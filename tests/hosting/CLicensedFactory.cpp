@@ -3,12 +3,11 @@
 
 const CLSID& CLicensedFactory::ClassId()
 {
-    static const CLSID clsid = { 0x3A6B0F52, 0x77C1, 0x4D0E, { 0x9E, 0x1B, 0x52, 0xA7, 0xC0, 0xF1, 0xD9, 0x03 } };
+    static const CLSID clsid = {0x3A6B0F52, 0x77C1, 0x4D0E, {0x9E, 0x1B, 0x52, 0xA7, 0xC0, 0xF1, 0xD9, 0x03}};
     return clsid;
 }
 
-CLicensedFactory::CLicensedFactory(const std::wstring& key)
-    : m_key(key)
+CLicensedFactory::CLicensedFactory(const std::wstring& key) : m_key(key)
 {
     m_hrRegister = ::CoRegisterClassObject(ClassId(), static_cast<IClassFactory2*>(this), CLSCTX_INPROC_SERVER,
                                            REGCLS_MULTIPLEUSE, &m_dwCookie);

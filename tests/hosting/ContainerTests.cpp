@@ -107,8 +107,7 @@ TEST_F(Container, SavedStateReachesLoadAndEverythingElseGetsInitNew)
         ASSERT_NE(fake, nullptr) << "a failed Load does not lose the control";
         EXPECT_EQ(1, fake->Record().loadCalls);
         EXPECT_EQ(1, fake->Record().initNewCalls) << "InitNew after the failed Load";
-        EXPECT_LT(IndexOf(fake->Record().containerCalls, L"Load"),
-                  IndexOf(fake->Record().containerCalls, L"InitNew"));
+        EXPECT_LT(IndexOf(fake->Record().containerCalls, L"Load"), IndexOf(fake->Record().containerCalls, L"InitNew"));
         EXPECT_TRUE(fake->InPlaceActive());
         dlg.DestroyWindow();
     }
@@ -169,7 +168,8 @@ TEST_F(Container, EventSinkMapDeliversTheControlsEvents)
     fake->FireTitleChange(L"Chapter 七");
     EXPECT_EQ((std::vector<std::wstring>{L"TitleChange http://page.example/a",
                                          L"DocumentComplete http://page.example/a", L"TitleChange Chapter 七"}),
-              dlg.m_events) << "the address as the first title, the page, then a later title";
+              dlg.m_events)
+        << "the address as the first title, the page, then a later title";
     EXPECT_EQ(IdentityOf(static_cast<IWebBrowser2*>(fake)), dlg.m_pLastObject);
 
     for (BOOL answer : {TRUE, FALSE}) {
@@ -237,4 +237,4 @@ TEST_F(Container, DestroyingTheDialogReleasesControlAndSiteInOrder)
     }
 }
 
-} // namespace
+}  // namespace

@@ -67,7 +67,7 @@ void Collect(LPCWSTR call, const IID* piid, HRESULT hr)
     g_lines.push_back(line + L" -> " + ResultName(hr));
 }
 
-} // namespace
+}  // namespace
 
 std::wstring InterfaceName(REFIID riid)
 {

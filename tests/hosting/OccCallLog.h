@@ -16,7 +16,7 @@ public:
 
     // Index of the first line starting with prefix at or after from; -1: none.
     int Find(const std::wstring& prefix, int from = 0) const;
-    std::string Text() const;   // all lines, for failure messages and reports
+    std::string Text() const;  // all lines, for failure messages and reports
 };
 
 std::wstring InterfaceName(REFIID riid);

@@ -48,9 +48,9 @@ TEST_F(SiteGeometry, MovesGoThroughTheControlAndSurviveItsWindowContext)
 
     struct Case {
         const char* what;
-        UINT flags;      // 0: MoveWindow; else SetWindowPos with these flags
-        RECT asked;      // x, y, right, bottom handed to the call
-        RECT expected;   // where the control must then stand
+        UINT flags;     // 0: MoveWindow; else SetWindowPos with these flags
+        RECT asked;     // x, y, right, bottom handed to the call
+        RECT expected;  // where the control must then stand
     };
     const Case cases[] = {
         {"MoveWindow", 0, {-10, -10, 790, 390}, {-10, -10, 790, 390}},
@@ -102,8 +102,8 @@ TEST_F(SiteGeometry, ShowAndHideUseTheVerbs)
     struct Case {
         const char* what;
         bool useSetWindowPos;
-        int show;               // SW_SHOW / SW_HIDE
-        std::wstring verb;      // the verb the control must get
+        int show;           // SW_SHOW / SW_HIDE
+        std::wstring verb;  // the verb the control must get
         bool visible;
     };
     const Case cases[] = {
@@ -144,4 +144,4 @@ TEST_F(SiteGeometry, ResizingTheDialogGivesTheControlItsNewClip)
     dlg.DestroyWindow();
 }
 
-} // namespace
+}  // namespace

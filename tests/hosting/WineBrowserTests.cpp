@@ -52,7 +52,7 @@ public:
 private:
     void* Interface(REFIID riid) override
     {
-        return IidIn(riid, { IID_IUnknown, IID_IDispatch, kBrowserEvents }) ? static_cast<IDispatch*>(this) : nullptr;
+        return IidIn(riid, {IID_IUnknown, IID_IDispatch, kBrowserEvents}) ? static_cast<IDispatch*>(this) : nullptr;
     }
 };
 
@@ -116,8 +116,8 @@ TEST_F(WineBrowser, IsHostedDrivenAndTornDownCleanly)
 
     VARIANT empty;
     ::VariantInit(&empty);
-    dlg.m_wndBrowser.InvokeHelper(104, DISPATCH_METHOD, VT_EMPTY, nullptr, kNavigate, L"about:blank", &empty,
-                                  &empty, &empty, &empty);
+    dlg.m_wndBrowser.InvokeHelper(104, DISPATCH_METHOD, VT_EMPTY, nullptr, kNavigate, L"about:blank", &empty, &empty,
+                                  &empty, &empty);
     // Reported, not checked: what Wine's control makes of the page by the
     // time it says the navigation ended, complete or failed (without an
     // HTML engine it fails), or half a second passed.
@@ -143,4 +143,4 @@ TEST_F(WineBrowser, IsHostedDrivenAndTornDownCleanly)
     std::printf("What Wine's WebBrowser asked of its site:\n%s", log.Text().c_str());
 }
 
-} // namespace
+}  // namespace

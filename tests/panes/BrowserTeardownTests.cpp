@@ -59,8 +59,8 @@ using BrowserTeardown = PaneTest;
 template <class W>
 void CheckEveryDeath(CPhaseRecorder& main, UINT idd)
 {
-    for (Death death : { Death::DestroyWindowOverride, Death::HandleDestroyedFromOutside, Death::OwnerDestroyedFirst,
-                         Death::ObjectDeleted }) {
+    for (Death death : {Death::DestroyWindowOverride, Death::HandleDestroyedFromOutside, Death::OwnerDestroyedFirst,
+                        Death::ObjectDeleted}) {
         SCOPED_TRACE(Name(death));
         if (!main.m_hWnd) {
             ASSERT_TRUE(main.Create(IDD_MAIN));
@@ -123,16 +123,16 @@ TEST_F(BrowserTeardown, LateDocumentCallsReachNothingFreed)
         document = browser->FakeDocument();
         ASSERT_TRUE(document);
         ASSERT_NE(document->UIHandler(), nullptr);
-        DOCHOSTUIINFO info = { sizeof(info) };
+        DOCHOSTUIINFO info = {sizeof(info)};
         EXPECT_EQ(document->AskHostInfo(0, &info), S_OK);
         EXPECT_EQ(info.dwFlags, static_cast<DWORD>(DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO));
 
-        pane->DestroyWindow();   // the control is closed and released
-        pane.Delete();           // and the window object, controller and all, is gone
+        pane->DestroyWindow();  // the control is closed and released
+        pane.Delete();          // and the window object, controller and all, is gone
     }
     IDocHostUIHandler* handler = document->UIHandler();
     ASSERT_NE(handler, nullptr) << "the document kept its handler";
-    DOCHOSTUIINFO info = { sizeof(info) };
+    DOCHOSTUIINFO info = {sizeof(info)};
     EXPECT_EQ(document->AskHostInfo(DOCHOSTUIFLAG_DIALOG, &info), S_OK);
     EXPECT_EQ(info.dwFlags, static_cast<DWORD>(DOCHOSTUIFLAG_DIALOG)) << "answered, and nothing changed";
     IUnknown* identity = nullptr;
@@ -144,9 +144,9 @@ TEST_F(BrowserTeardown, LateDocumentCallsReachNothingFreed)
     EXPECT_EQ(handler->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&sink)), E_NOINTERFACE);
     EXPECT_EQ(sink, nullptr);
     EXPECT_EQ(CUIHandlerForwarder::GetLiveCount(), forwarders + 1) << "held by the document alone";
-    document.Reset();   // the document goes, and its handler with it
+    document.Reset();  // the document goes, and its handler with it
     EXPECT_EQ(CUIHandlerForwarder::GetLiveCount(), forwarders);
     EXPECT_EQ(FakeLiveObjectCount(), 0);
 }
 
-} // namespace
+}  // namespace

@@ -47,7 +47,7 @@ RECT CaptionOf(HWND hwnd)
 {
     RECT r = {};
     ::GetWindowRect(hwnd, &r);
-    POINT client = { 0, 0 };
+    POINT client = {0, 0};
     ::ClientToScreen(hwnd, &client);
     r.bottom = client.y;
     return r;
@@ -150,10 +150,10 @@ TEST_F(ChineseText, CaptionsBoxesAndPagesDrawGlyphs)
 
     BoxPicture product = PictureOfBox([&] { game.SendMessage(WM_CLOSE); });
     ASSERT_FALSE(product.text.empty()) << "the exit question did not show";
-    BoxPicture reorderedText = PictureOfBox([&] { ::MessageBoxW(game.m_hWnd, Reordered(question).c_str(),
-                                                                prompt.c_str(), MB_YESNO); });
-    BoxPicture reorderedCaption = PictureOfBox([&] { ::MessageBoxW(game.m_hWnd, question.c_str(),
-                                                                   Reordered(prompt).c_str(), MB_YESNO); });
+    BoxPicture reorderedText = PictureOfBox(
+        [&] { ::MessageBoxW(game.m_hWnd, Reordered(question).c_str(), prompt.c_str(), MB_YESNO); });
+    BoxPicture reorderedCaption = PictureOfBox(
+        [&] { ::MessageBoxW(game.m_hWnd, question.c_str(), Reordered(prompt).c_str(), MB_YESNO); });
     EXPECT_EQ(main.closes, 0);
 
     struct Case {
@@ -161,10 +161,10 @@ TEST_F(ChineseText, CaptionsBoxesAndPagesDrawGlyphs)
         Pixels text, reordered;
     };
     const Case cases[] = {
-        { "the exit question's text", product.text, reorderedText.text },
-        { "the exit question's caption", product.caption, reorderedCaption.caption },
-        { "the game window's caption", Caption(title), Caption(Reordered(title)) },
-        { "the game page's title", Page(title), Page(Reordered(title)) },
+        {"the exit question's text", product.text, reorderedText.text},
+        {"the exit question's caption", product.caption, reorderedCaption.caption},
+        {"the game window's caption", Caption(title), Caption(Reordered(title))},
+        {"the game page's title", Page(title), Page(Reordered(title))},
     };
     for (const Case& c : cases) {
         ASSERT_FALSE(c.text.empty()) << c.what;
@@ -173,4 +173,4 @@ TEST_F(ChineseText, CaptionsBoxesAndPagesDrawGlyphs)
     }
 }
 
-} // namespace
+}  // namespace

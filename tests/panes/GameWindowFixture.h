@@ -7,7 +7,7 @@
 
 class GameWindow : public PaneTest {
 protected:
-    CLoginMainWnd game{ &main };
+    CLoginMainWnd game{&main};
     CFakeWebBrowser* browser = nullptr;
 
     void SetUp() override
@@ -44,6 +44,6 @@ protected:
     {
         RECT r = WindowRect(game.m_hWnd);
         ::ScreenToClient(game.m_hWnd, reinterpret_cast<POINT*>(&r.right));
-        return { r.right, r.bottom };
+        return {r.right, r.bottom};
     }
 };

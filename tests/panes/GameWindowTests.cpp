@@ -10,8 +10,8 @@ TEST_F(GameWindow, LoadsTheLoginPageHiddenWithATinyBrowser)
     CString login, title;
     login.LoadString(IDS_LOGIN_URL);
     title.LoadString(IDS_WINDOW_TITLE);
-    EXPECT_EQ(browser->Record().navigations, std::vector<std::wstring>{ login.GetString() });
-    EXPECT_EQ(browser->Record().silentPuts, std::vector<bool>{ true });
+    EXPECT_EQ(browser->Record().navigations, std::vector<std::wstring>{login.GetString()});
+    EXPECT_EQ(browser->Record().silentPuts, std::vector<bool>{true});
     EXPECT_TRUE(IsEmpty(browser->Record().statusBarPuts));
     EXPECT_EQ(game.GetWindowText(), title);
     EXPECT_EQ(reinterpret_cast<HICON>(game.SendMessage(WM_GETICON, ICON_BIG)), game.m_hIcon);
@@ -31,19 +31,19 @@ TEST_F(GameWindow, FirstCompletionWhilePendingRevealsAndFits)
     game.m_bRevealPending = TRUE;
     bool visibleWhenSent = false;
     main.onPhase = [&](WPARAM) { visibleWhenSent = game.IsWindowVisible() != FALSE; };
-    Complete(L"http://game.example/", 2);   // a frame's completion comes first
+    Complete(L"http://game.example/", 2);  // a frame's completion comes first
     main.onPhase = nullptr;
 
     EXPECT_TRUE(game.IsWindowVisible());
     EXPECT_FALSE(game.m_bRevealPending);
     EXPECT_TRUE(game.m_bGameShown);
     EXPECT_TRUE(game.GetStyle() & WS_MINIMIZEBOX);
-    EXPECT_EQ(main.phases, std::vector<WPARAM>{ 0 }) << "one reveal, later completions change nothing";
+    EXPECT_EQ(main.phases, std::vector<WPARAM>{0}) << "one reveal, later completions change nothing";
     EXPECT_TRUE(visibleWhenSent);
 
     POINT fit = ExpectedFit();
     RECT r = BrowserRect();
-    POINT origin = { 0, 0 };
+    POINT origin = {0, 0};
     ::ClientToScreen(game.m_hWnd, &origin);
     EXPECT_EQ(r.left, origin.x);
     EXPECT_EQ(r.top, origin.y);
@@ -59,7 +59,7 @@ TEST_F(GameWindow, SizeChangesRefitOnceShown)
 
     game.m_bRevealPending = TRUE;
     Complete(L"http://game.example/");
-    for (SIZE s : { SIZE{ 900, 650 }, SIZE{ 1275, 720 } }) {
+    for (SIZE s : {SIZE{900, 650}, SIZE{1275, 720}}) {
         game.MoveWindow(10, 10, s.cx, s.cy);
         EXPECT_EQ(BrowserRect().right - BrowserRect().left, ExpectedFit().x) << s.cx;
         EXPECT_EQ(BrowserRect().bottom - BrowserRect().top, ExpectedFit().y) << s.cy;
@@ -85,8 +85,11 @@ TEST_F(GameWindow, KeysEscapeDiscardedEnterPassesF5Refreshes)
 TEST_F(GameWindow, CloseAsksAndClosesTheLauncherOnYesOnly)
 {
     game.ShowWindow(SW_SHOW);
-    struct Case { int answer; int closes; };
-    for (const Case& c : { Case{ IDNO, 0 }, Case{ IDYES, 1 } }) {
+    struct Case {
+        int answer;
+        int closes;
+    };
+    for (const Case& c : {Case{IDNO, 0}, Case{IDYES, 1}}) {
         SeenMessageBox seen;
         {
             CMessageBoxAnswer answer(c.answer, &seen);
@@ -115,4 +118,4 @@ TEST_F(GameWindow, TeardownUnadvisesAndReleasesEverything)
     EXPECT_EQ(FakeLiveObjectCount(), 0);
 }
 
-} // namespace
+}  // namespace

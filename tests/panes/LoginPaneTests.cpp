@@ -9,7 +9,7 @@ const wchar_t kGame[] = L"http://game.example/play?s=1";
 
 class LoginPane : public PaneTest {
 protected:
-    CWebWnd pane{ &main };
+    CWebWnd pane{&main};
     CFakeWebBrowser* browser = nullptr;
     CString loginUrl;
 
@@ -19,7 +19,7 @@ protected:
         // The pane is created where its template puts it, relative to its
         // owner's client area: with the owner's client at the screen origin
         // the pane stands at the origin too.
-        POINT origin = { 0, 0 };
+        POINT origin = {0, 0};
         ::ClientToScreen(main.m_hWnd, &origin);
         RECT r = WindowRect(main.m_hWnd);
         main.MoveWindow(r.left - origin.x, r.top - origin.y, r.right - r.left, r.bottom - r.top);
@@ -59,9 +59,9 @@ TEST_F(LoginPane, PlacesTheBrowserAndStartsTheLoginPage)
     EXPECT_EQ(::GetParent(browser->Window()), pane.m_hWnd);
 
     const FakeBrowserRecord& rec = browser->Record();
-    EXPECT_EQ(rec.silentPuts, std::vector<bool>{ true });
-    EXPECT_EQ(rec.statusBarPuts, std::vector<bool>{ false });
-    EXPECT_EQ(rec.navigations, std::vector<std::wstring>{ loginUrl.GetString() });
+    EXPECT_EQ(rec.silentPuts, std::vector<bool>{true});
+    EXPECT_EQ(rec.statusBarPuts, std::vector<bool>{false});
+    EXPECT_EQ(rec.navigations, std::vector<std::wstring>{loginUrl.GetString()});
     EXPECT_FALSE(pane.IsWindowVisible());
     EXPECT_EQ(::GetWindow(pane.m_hWnd, GW_OWNER), main.m_hWnd);
 
@@ -82,10 +82,10 @@ TEST_F(LoginPane, EveryDocumentOfAPageWithTwoFramesSendsZero)
     ::SysFreeString(url);
     main.phases.clear();
     browser->CompleteNavigation();
-    EXPECT_EQ(main.phases, (std::vector<WPARAM>{ 0, 0, 0 }));
+    EXPECT_EQ(main.phases, (std::vector<WPARAM>{0, 0, 0}));
 
     // Each document, frames included, took the controller as its UI handler.
-    DOCHOSTUIINFO info = { sizeof(info) };
+    DOCHOSTUIINFO info = {sizeof(info)};
     ASSERT_NE(browser->FakeDocument(), nullptr);
     EXPECT_EQ(browser->FakeDocument()->AskHostInfo(0, &info), S_OK);
     EXPECT_EQ(info.dwFlags, static_cast<DWORD>(DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO));
@@ -94,30 +94,38 @@ TEST_F(LoginPane, EveryDocumentOfAPageWithTwoFramesSendsZero)
 struct CaptureCase {
     const char* name;
     FakePage page;
-    const wchar_t* expectedUrl;   // m_strLoginUrl afterwards
-    bool sent;                    // wParam 255 sent and the new window cancelled
+    const wchar_t* expectedUrl;  // m_strLoginUrl afterwards
+    bool sent;                   // wParam 255 sent and the new window cancelled
 };
 
 std::vector<CaptureCase> CaptureCases()
 {
     std::vector<CaptureCase> cases;
     auto add = [&](const char* name, FakePage page, const wchar_t* url, bool sent) {
-        cases.push_back({ name, std::move(page), url, sent });
+        cases.push_back({name, std::move(page), url, sent});
     };
     FakePage p;
     add("no input: earlier capture lost", p, L"", false);
-    p = FakePage(); p.Input(L"loginurl", L"", CFakeVariant::Bstr(L""));
+    p = FakePage();
+    p.Input(L"loginurl", L"", CFakeVariant::Bstr(L""));
     add("empty value", p, L"", false);
-    p = FakePage(); p.Input(L"loginurl", L"", CFakeVariant::Bstr(L" "));
+    p = FakePage();
+    p.Input(L"loginurl", L"", CFakeVariant::Bstr(L" "));
     add("a single blank counts", p, L" ", true);
-    p = FakePage(); p.Input(L"user", L"", CFakeVariant::Bstr(L"x")).Input(L"", L"loginurl", CFakeVariant::Bstr(kGame))
+    p = FakePage();
+    p.Input(L"user", L"", CFakeVariant::Bstr(L"x"))
+        .Input(L"", L"loginurl", CFakeVariant::Bstr(kGame))
         .Input(L"loginurl", L"", CFakeVariant::Bstr(L"http://second.example/"));
     add("by id, first of two in document order", p, kGame, true);
-    p = FakePage(); p.frames.resize(1); p.frames[0].Input(L"loginurl", L"", CFakeVariant::Bstr(kGame));
+    p = FakePage();
+    p.frames.resize(1);
+    p.frames[0].Input(L"loginurl", L"", CFakeVariant::Bstr(kGame));
     add("only inside a frame: not found", p, L"", false);
-    p = FakePage(); p.Input(L"loginurl", L"", CFakeVariant::I4(7));
+    p = FakePage();
+    p.Input(L"loginurl", L"", CFakeVariant::I4(7));
     add("value not a string", p, L"", false);
-    p = FakePage(); p.Input(L"loginurl", L"", CFakeVariant::Bstr(std::wstring(L"http://a.example/\0tail", 22)));
+    p = FakePage();
+    p.Input(L"loginurl", L"", CFakeVariant::Bstr(std::wstring(L"http://a.example/\0tail", 22)));
     add("embedded NUL cuts the text", p, L"http://a.example/", true);
     return cases;
 }
@@ -134,7 +142,7 @@ TEST_F(LoginPane, NewWindowReadsTheLoginAddress)
 
         EXPECT_EQ(pane.m_strLoginUrl, c.expectedUrl) << c.name;
         EXPECT_EQ(cancelled, c.sent) << c.name;
-        EXPECT_EQ(main.phases, c.sent ? std::vector<WPARAM>{ 255 } : std::vector<WPARAM>{}) << c.name;
+        EXPECT_EQ(main.phases, c.sent ? std::vector<WPARAM>{255} : std::vector<WPARAM>{}) << c.name;
         if (c.sent) {
             EXPECT_EQ(atSend, c.expectedUrl) << c.name << ": the address is in place when 255 arrives";
         }
@@ -162,7 +170,7 @@ TEST_F(LoginPane, EveryNewWindowRepeatsTheReading)
     Load(p);
     EXPECT_TRUE(browser->FireNewWindow2());
     EXPECT_TRUE(browser->FireNewWindow2());
-    EXPECT_EQ(main.phases, (std::vector<WPARAM>{ 255, 255 }));
+    EXPECT_EQ(main.phases, (std::vector<WPARAM>{255, 255}));
 }
 
 TEST_F(LoginPane, WithoutMainWindowACaptureStillCancels)
@@ -187,7 +195,7 @@ TEST_F(LoginPane, FiltersRightButtonF5AndEnter)
 
     main.phases.clear();
     EXPECT_FALSE(Deliver(page, WM_KEYDOWN, VK_RETURN)) << "Enter goes on to the page";
-    EXPECT_EQ(main.phases, std::vector<WPARAM>{ 0 });
+    EXPECT_EQ(main.phases, std::vector<WPARAM>{0});
 }
 
 TEST_F(LoginPane, TeardownUnadvisesAndReleasesEverything)
@@ -200,4 +208,4 @@ TEST_F(LoginPane, TeardownUnadvisesAndReleasesEverything)
     EXPECT_EQ(FakeLiveObjectCount(), 0);
 }
 
-} // namespace
+}  // namespace

@@ -19,7 +19,7 @@ public:
     CPhaseRecorder() : CDialog(IDD_MAIN) {}
     std::vector<WPARAM> phases;
     int closes = 0;
-    std::function<void(WPARAM)> onPhase;   // runs inside the sender's handler
+    std::function<void(WPARAM)> onPhase;  // runs inside the sender's handler
 
     LRESULT OnLauncherPhase(WPARAM wParam, LPARAM)
     {
@@ -37,7 +37,7 @@ protected:
     COleScope ole;
     CFakeBrowserRegistration registration;
     CPhaseRecorder main;
-    CMainWndScope scope{ &main };
+    CMainWndScope scope{&main};
 
     static void SetUpTestSuite() { AfxEnableControlContainer(); }
     void SetUp() override

@@ -48,9 +48,9 @@ std::wstring ProductNameOf(const std::wstring& exe)
     std::vector<BYTE> block(size);
     wchar_t* name = nullptr;
     UINT length = 0;
-    if (!size || !GetFileVersionInfoW(exe.c_str(), 0, size, block.data()) ||
-        !VerQueryValueW(block.data(), L"\\StringFileInfo\\080403a8\\ProductName", reinterpret_cast<void**>(&name),
-                        &length))
+    if (!size || !GetFileVersionInfoW(exe.c_str(), 0, size, block.data())
+        || !VerQueryValueW(block.data(), L"\\StringFileInfo\\080403a8\\ProductName", reinterpret_cast<void**>(&name),
+                           &length))
         return L"";
     return name;
 }
@@ -97,15 +97,17 @@ int wmain(int argc, wchar_t** argv)
     if (!launcher.Start(exe))
         return Fail(L"could not start " + exe);
     LauncherScreen screen;
-    if (!WaitUntil([&] {
-            screen = Look(launcher.Id());
-            return screen.main.visible && screen.main.caption == title;
-        }, 15000))
+    if (!WaitUntil(
+            [&] {
+        screen = Look(launcher.Id());
+        return screen.main.visible && screen.main.caption == title;
+            },
+            15000))
         return Fail(L"no main window titled " + title + L":\n" + Describe(TopLevelWindows(launcher.Id())));
     if (screen.main.Width() != 1170 || screen.main.Height() != 750 || !(screen.main.exStyle & WS_EX_LAYERED))
         return Fail(L"the main window is not the layered skin:\n" + Describe({screen.main}));
-    Say(stdout, L"main window \"" + title + L"\", " + std::to_wstring(screen.main.Width()) + L" x " +
-                    std::to_wstring(screen.main.Height()) + L", layered");
+    Say(stdout, L"main window \"" + title + L"\", " + std::to_wstring(screen.main.Width()) + L" x "
+                    + std::to_wstring(screen.main.Height()) + L", layered");
 
     PostMessageW(screen.main.hwnd, WM_CLOSE, 0, 0);
     if (!launcher.WaitForExit(10000))

@@ -7,11 +7,11 @@
 struct DialogItem {
     DWORD id, style, exStyle;
     short x, y, cx, cy;
-    std::wstring cls, text;     // an ordinal class reads "#n"
+    std::wstring cls, text;  // an ordinal class reads "#n"
 };
 
 struct DialogTemplate {
-    bool ok = false;            // false when missing, not extended, or cut short
+    bool ok = false;  // false when missing, not extended, or cut short
     DWORD style = 0, exStyle = 0;
     short x = 0, y = 0, cx = 0, cy = 0;
     std::wstring menu, cls, caption, face;

@@ -17,7 +17,7 @@ BitmapPtr DecodePng(WORD id)
     }
     std::memcpy(p, b.data, b.size);
     ::GlobalUnlock(copy);
-    CComPtr<IStream> stream;        // owns the copy from here on
+    CComPtr<IStream> stream;  // owns the copy from here on
     if (FAILED(::CreateStreamOnHGlobal(copy, TRUE, &stream))) {
         ::GlobalFree(copy);
         return nullptr;

@@ -6,8 +6,8 @@
 #include <string>
 
 // Every resource but the manifest is Chinese (PRC); the manifest is US English.
-const LANGID kChinese = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);   // 2052
-const LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);           // 1033
+const LANGID kChinese = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);  // 2052
+const LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);          // 1033
 
 // A resource's bytes, owned by the module; empty when it does not exist.
 struct ResourceBytes {
@@ -26,7 +26,8 @@ class ResourceReader {
 public:
     explicit ResourceReader(ResourceBytes b) : m_b(b) {}
 
-    template <class T> T Get()
+    template <class T>
+    T Get()
     {
         T v{};
         if (m_ok && m_at + sizeof(T) <= m_b.size)

@@ -30,30 +30,48 @@ struct IconDeleter {
 };
 using IconPtr = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
-} // namespace
+}  // namespace
 
 // ------------------------------------------------------------ catalogue
 enum class Kind { String, Png, Template, IconGroup, Manifest };
 
 TEST(Catalogue, EveryIdTheCodeLoadsExistsInItsLanguage)
 {
-    struct Row { Kind kind; WORD id; };
+    struct Row {
+        Kind kind;
+        WORD id;
+    };
     const Row rows[] = {
-        {Kind::String, IDS_LOGIN_URL}, {Kind::String, IDS_SITE_URL}, {Kind::String, IDS_TOPUP_URL},
-        {Kind::String, IDS_FORUM_URL}, {Kind::String, IDS_WINDOW_TITLE}, {Kind::String, IDS_SERVICE_URL},
-        {Kind::String, IDS_CONFIRM_EXIT_LOGIN}, {Kind::String, IDS_PROMPT_CAPTION},
-        {Kind::Png, IDB_LOADING_1}, {Kind::Png, IDB_LOADING_2}, {Kind::Png, IDB_LOADING_3},
-        {Kind::Png, IDB_LOADING_4}, {Kind::Png, IDB_SKIN}, {Kind::Png, IDB_BTN_CLOSE},
-        {Kind::Png, IDB_BTN_SERVICE}, {Kind::Png, IDB_BTN_SITE}, {Kind::Png, IDB_BTN_TOPUP},
-        {Kind::Png, IDB_BTN_FORUM}, {Kind::Png, IDB_BTN_MINIMIZE},
-        {Kind::Template, IDD_MAIN}, {Kind::Template, IDD_LOGIN_PANE}, {Kind::Template, IDD_GAME_WINDOW},
-        {Kind::Template, IDD_IMAGE_BUTTON}, {Kind::IconGroup, IDR_MAIN_ICON},
+        {Kind::String, IDS_LOGIN_URL},
+        {Kind::String, IDS_SITE_URL},
+        {Kind::String, IDS_TOPUP_URL},
+        {Kind::String, IDS_FORUM_URL},
+        {Kind::String, IDS_WINDOW_TITLE},
+        {Kind::String, IDS_SERVICE_URL},
+        {Kind::String, IDS_CONFIRM_EXIT_LOGIN},
+        {Kind::String, IDS_PROMPT_CAPTION},
+        {Kind::Png, IDB_LOADING_1},
+        {Kind::Png, IDB_LOADING_2},
+        {Kind::Png, IDB_LOADING_3},
+        {Kind::Png, IDB_LOADING_4},
+        {Kind::Png, IDB_SKIN},
+        {Kind::Png, IDB_BTN_CLOSE},
+        {Kind::Png, IDB_BTN_SERVICE},
+        {Kind::Png, IDB_BTN_SITE},
+        {Kind::Png, IDB_BTN_TOPUP},
+        {Kind::Png, IDB_BTN_FORUM},
+        {Kind::Png, IDB_BTN_MINIMIZE},
+        {Kind::Template, IDD_MAIN},
+        {Kind::Template, IDD_LOGIN_PANE},
+        {Kind::Template, IDD_GAME_WINDOW},
+        {Kind::Template, IDD_IMAGE_BUTTON},
+        {Kind::IconGroup, IDR_MAIN_ICON},
         {Kind::Manifest, 1},
     };
     for (const Row& row : rows) {
         bool found = false;
         switch (row.kind) {
-        case Kind::String:      // strings live in blocks of 16
+        case Kind::String:  // strings live in blocks of 16
             found = FindResourceBytes(RT_STRING, row.id / 16 + 1).data && !LoadText(row.id).empty();
             break;
         case Kind::Png: found = FindResourceBytes(L"PNG", row.id).data != nullptr; break;
@@ -80,7 +98,11 @@ TEST(Catalogue, StringsReadExactly)
 
     // Addresses: the configured scheme and host, then the operator's fixed path.
     const std::wstring scheme = Widen(LAUNCHER_URL_SCHEME) + L"://";
-    struct Row { UINT id; const char* host; const wchar_t* rest; };
+    struct Row {
+        UINT id;
+        const char* host;
+        const wchar_t* rest;
+    };
     const Row rows[] = {
         {IDS_LOGIN_URL, LAUNCHER_MAIN_HOST, L"/vlmk/khd/login.html?v=44"},
         {IDS_SITE_URL, LAUNCHER_MAIN_HOST, L"/vlmk/"},
@@ -119,16 +141,19 @@ TEST(VersionBlock, CarriesTheConfiguredNamesAndNumbers)
     EXPECT_EQ(fixed->dwFileType, DWORD(VFT_APP));
 
     WORD* translation = nullptr;
-    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
-                                 reinterpret_cast<void**>(&translation), &length));
+    ASSERT_TRUE(
+        ::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     ASSERT_EQ(length, 4u);
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 0x03A8);
 
-    struct Row { const wchar_t* key; const wchar_t* value; };
+    struct Row {
+        const wchar_t* key;
+        const wchar_t* value;
+    };
     const Row rows[] = {
-        {L"CompanyName", L"" LAUNCHER_COMPANY}, {L"FileDescription", L"" LAUNCHER_WINDOW_TITLE},
-        {L"FileVersion", L"" LAUNCHER_VERSION}, {L"InternalName", L"" LAUNCHER_EXE_FILE},
+        {L"CompanyName", L"" LAUNCHER_COMPANY},      {L"FileDescription", L"" LAUNCHER_WINDOW_TITLE},
+        {L"FileVersion", L"" LAUNCHER_VERSION},      {L"InternalName", L"" LAUNCHER_EXE_FILE},
         {L"LegalCopyright", L"" LAUNCHER_COPYRIGHT}, {L"OriginalFilename", L"" LAUNCHER_EXE_FILE},
         {L"ProductName", L"" LAUNCHER_WINDOW_TITLE}, {L"ProductVersion", L"" LAUNCHER_VERSION},
     };
@@ -144,17 +169,29 @@ TEST(VersionBlock, CarriesTheConfiguredNamesAndNumbers)
 // --------------------------------------------------------------- images
 TEST(Images, DecodeToTheirSizeAndChannels)
 {
-    struct Row { WORD id; UINT width, height; bool alpha; };
+    struct Row {
+        WORD id;
+        UINT width, height;
+        bool alpha;
+    };
     const Row rows[] = {
-        {IDB_LOADING_1, 174, 44, true}, {IDB_LOADING_2, 174, 44, true},
-        {IDB_LOADING_3, 174, 44, true}, {IDB_LOADING_4, 174, 44, true},
+        {IDB_LOADING_1, 174, 44, true},
+        {IDB_LOADING_2, 174, 44, true},
+        {IDB_LOADING_3, 174, 44, true},
+        {IDB_LOADING_4, 174, 44, true},
         {IDB_SKIN, 1170, 750, true},
-        {IDB_BTN_CLOSE, 35, 35, false}, {IDB_BTN_CLOSE_HOVER, 35, 35, false},
-        {IDB_BTN_SERVICE, 90, 40, false}, {IDB_BTN_SERVICE_HOVER, 90, 40, false},
-        {IDB_BTN_SITE, 90, 40, false}, {IDB_BTN_SITE_HOVER, 90, 40, false},
-        {IDB_BTN_TOPUP, 90, 40, false}, {IDB_BTN_TOPUP_HOVER, 90, 40, false},
-        {IDB_BTN_FORUM, 90, 40, false}, {IDB_BTN_FORUM_HOVER, 90, 40, false},
-        {IDB_BTN_MINIMIZE, 30, 30, false}, {IDB_BTN_MINIMIZE_HOVER, 30, 30, false},
+        {IDB_BTN_CLOSE, 35, 35, false},
+        {IDB_BTN_CLOSE_HOVER, 35, 35, false},
+        {IDB_BTN_SERVICE, 90, 40, false},
+        {IDB_BTN_SERVICE_HOVER, 90, 40, false},
+        {IDB_BTN_SITE, 90, 40, false},
+        {IDB_BTN_SITE_HOVER, 90, 40, false},
+        {IDB_BTN_TOPUP, 90, 40, false},
+        {IDB_BTN_TOPUP_HOVER, 90, 40, false},
+        {IDB_BTN_FORUM, 90, 40, false},
+        {IDB_BTN_FORUM_HOVER, 90, 40, false},
+        {IDB_BTN_MINIMIZE, 30, 30, false},
+        {IDB_BTN_MINIMIZE_HOVER, 30, 30, false},
     };
     for (const Row& row : rows) {
         BitmapPtr bitmap = DecodePng(row.id);
@@ -171,7 +208,7 @@ TEST(Images, HoverCopiesDecodeToTheSamePixels)
 {
     const WORD pairs[][2] = {
         {IDB_BTN_CLOSE, IDB_BTN_CLOSE_HOVER}, {IDB_BTN_SERVICE, IDB_BTN_SERVICE_HOVER},
-        {IDB_BTN_SITE, IDB_BTN_SITE_HOVER}, {IDB_BTN_TOPUP, IDB_BTN_TOPUP_HOVER},
+        {IDB_BTN_SITE, IDB_BTN_SITE_HOVER},   {IDB_BTN_TOPUP, IDB_BTN_TOPUP_HOVER},
         {IDB_BTN_FORUM, IDB_BTN_FORUM_HOVER}, {IDB_BTN_MINIMIZE, IDB_BTN_MINIMIZE_HOVER},
     };
     for (const auto& pair : pairs) {
@@ -204,7 +241,7 @@ TEST(Images, SkinOutlineAndOpaqueUnderEveryChild)
     // close, minimize, the loading frames centred on the window.
     const RECT children[] = {
         {382, 225, 382 + 669, 225 + 394}, {424, 154, 424 + 132, 154 + 38}, {533, 154, 533 + 132, 154 + 38},
-        {833, 154, 833 + 132, 154 + 38}, {942, 154, 942 + 132, 154 + 38}, {1066, 100, 1066 + 35, 100 + 35},
+        {833, 154, 833 + 132, 154 + 38},  {942, 154, 942 + 132, 154 + 38}, {1066, 100, 1066 + 35, 100 + 35},
         {1034, 103, 1034 + 30, 103 + 30}, {498, 353, 498 + 174, 353 + 44},
     };
     for (const RECT& r : children) {

@@ -15,19 +15,51 @@ TEST(Templates, CarryTheirStylesSizesFontsAndControls)
 {
     const wchar_t* browser = L"{8856F961-340A-11D0-A96B-00C04FD705A2}";
     struct Row {
-        WORD id; DWORD style, exStyle; short cx, cy; WORD points, weight; const wchar_t* caption;
+        WORD id;
+        DWORD style, exStyle;
+        short cx, cy;
+        WORD points, weight;
+        const wchar_t* caption;
         std::vector<DialogItem> items;
     };
     const Row rows[] = {
-        {IDD_MAIN, WS_POPUP | WS_VISIBLE | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS,
-         WS_EX_APPWINDOW, 319, 199, 9, 0, L"", {}},
-        {IDD_LOGIN_PANE, WS_POPUP | WS_SYSMENU | DS_SETFONT | DS_FIXEDSYS, 0, 316, 182, 8, 400, L"",
+        {IDD_MAIN,
+         WS_POPUP | WS_VISIBLE | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS,
+         WS_EX_APPWINDOW,
+         319,
+         199,
+         9,
+         0,
+         L"",
+         {}},
+        {IDD_LOGIN_PANE,
+         WS_POPUP | WS_SYSMENU | DS_SETFONT | DS_FIXEDSYS,
+         0,
+         316,
+         182,
+         8,
+         400,
+         L"",
          {{IDC_LOGIN_BROWSER, WS_CHILD, 0, 17, 24, 280, 133, browser, L""}}},
-        {IDD_GAME_WINDOW, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS,
-         WS_EX_APPWINDOW, 316, 183, 8, 400, L"Dialog",
+        {IDD_GAME_WINDOW,
+         WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS,
+         WS_EX_APPWINDOW,
+         316,
+         183,
+         8,
+         400,
+         L"Dialog",
          {{IDC_GAME_BROWSER, WS_CHILD | WS_TABSTOP, 0, 37, 23, 119, 104, browser, L""}}},
-        {IDD_FLAT_BUTTON, WS_POPUP | WS_VISIBLE | WS_SYSMENU | DS_SETFONT | DS_FIXEDSYS, 0, 133, 45, 8, 400, L"",
-         {{IDC_FLAT_BUTTON, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT, 0, 7, 7, 119, 27, L"#128", L""}}},  // 128: the button class
+        {IDD_FLAT_BUTTON,
+         WS_POPUP | WS_VISIBLE | WS_SYSMENU | DS_SETFONT | DS_FIXEDSYS,
+         0,
+         133,
+         45,
+         8,
+         400,
+         L"",
+         {{IDC_FLAT_BUTTON, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT, 0, 7, 7, 119, 27, L"#128",
+           L""}}},  // 128: the button class
         {IDD_IMAGE_BUTTON, WS_POPUP | WS_SYSMENU | DS_SETFONT | DS_FIXEDSYS, 0, 316, 183, 8, 400, L"", {}},
     };
     for (const Row& row : rows) {
@@ -91,8 +123,18 @@ TEST(Templates, BrowserSavedStateMatchesItsItem)
         EXPECT_EQ(r.At(), b.size) << "template " << id << ": the record ends before its data does";
 
         // Each known field is checked and then cleared; all else must be zero.
-        auto take32 = [&](size_t at) { DWORD v; std::memcpy(&v, state + at, 4); std::memset(state + at, 0, 4); return v; };
-        auto takeGuid = [&](size_t at) { GUID g; std::memcpy(&g, state + at, 16); std::memset(state + at, 0, 16); return g; };
+        auto take32 = [&](size_t at) {
+            DWORD v;
+            std::memcpy(&v, state + at, 4);
+            std::memset(state + at, 0, 4);
+            return v;
+        };
+        auto takeGuid = [&](size_t at) {
+            GUID g;
+            std::memcpy(&g, state + at, 16);
+            std::memset(state + at, 0, 16);
+            return g;
+        };
         const int cx = ::MulDiv(::MulDiv(item.cx, 6, 4), 2540, 96);
         const int cy = ::MulDiv(::MulDiv(item.cy, 13, 8), 2540, 96);
         EXPECT_EQ(take32(0), 0u) << "licence-key length";
@@ -111,4 +153,3 @@ TEST(Templates, BrowserSavedStateMatchesItsItem)
             EXPECT_EQ(state[i], 0) << "byte " << i << " of " << id;
     }
 }
-

@@ -46,4 +46,4 @@ TEST(Application, RunsTheMainWindowModallyAndReturnsFalse)
         << "the key name is kept, nothing is written";
 }
 
-} // namespace
+}  // namespace

@@ -72,7 +72,7 @@ TEST_F(BrowserPlacement, GameBrowserStaysFittedWhenClickedAfterRevealAndRestore)
     auto fitted = [&] {
         RECT r = Rect(game);
         ::ScreenToClient(game->m_hWnd, reinterpret_cast<POINT*>(&r.right));
-        return RECT{ 0, 0, r.right, r.bottom };
+        return RECT{0, 0, r.right, r.bottom};
     };
     EXPECT_TRUE(Placed(fitted(), GameBrowser()));
     ClickInto(GameBrowser());
@@ -89,4 +89,4 @@ TEST_F(BrowserPlacement, GameBrowserStaysFittedWhenClickedAfterRevealAndRestore)
     EXPECT_TRUE(Placed(fitted(), GameBrowser()));
 }
 
-} // namespace
+}  // namespace

@@ -9,7 +9,10 @@ USE_GDIPLUS_IN_TESTS();
 
 namespace {
 
-struct Expected { const char* name; int x, y, cx, cy; };
+struct Expected {
+    const char* name;
+    int x, y, cx, cy;
+};
 
 class ChildLayout : public LaunchTest {
 protected:
@@ -20,15 +23,15 @@ protected:
     std::vector<std::pair<CWnd*, Expected>> Table(int L, int T, int frameX, int frameY)
     {
         return {
-            { dlg.m_pLoginPane, { "pane", L + 382, T + 225, 669, 394 } },
-            { dlg.m_pBtnSite, { "site", L + 424, T + 154, 132, 38 } },
-            { dlg.m_pBtnTopUp, { "top-up", L + 533, T + 154, 132, 38 } },
-            { dlg.m_pBtnForum, { "forum", L + 833, T + 154, 132, 38 } },
-            { dlg.m_pBtnService, { "service", L + 942, T + 154, 132, 38 } },
-            { dlg.m_pBtnClose, { "close", L + 1066, T + 100, 35, 35 } },
-            { dlg.m_pBtnMinimize, { "minimize", L + 1034, T + 103, 30, 30 } },
-            { dlg.m_pLoading1, { "frame 1", frameX, frameY, 174, 44 } },
-            { dlg.m_pLoading4, { "frame 4", frameX, frameY, 174, 44 } },
+            {dlg.m_pLoginPane, {"pane", L + 382, T + 225, 669, 394}},
+            {dlg.m_pBtnSite, {"site", L + 424, T + 154, 132, 38}},
+            {dlg.m_pBtnTopUp, {"top-up", L + 533, T + 154, 132, 38}},
+            {dlg.m_pBtnForum, {"forum", L + 833, T + 154, 132, 38}},
+            {dlg.m_pBtnService, {"service", L + 942, T + 154, 132, 38}},
+            {dlg.m_pBtnClose, {"close", L + 1066, T + 100, 35, 35}},
+            {dlg.m_pBtnMinimize, {"minimize", L + 1034, T + 103, 30, 30}},
+            {dlg.m_pLoading1, {"frame 1", frameX, frameY, 174, 44}},
+            {dlg.m_pLoading4, {"frame 4", frameX, frameY, 174, 44}},
         };
     }
     void ExpectPlaces(int L, int T, int frameX, int frameY, const char* when)
@@ -105,7 +108,7 @@ void CALLBACK LaunchTick(HWND, UINT, UINT_PTR, DWORD)
         g_launch->steps[g_launch->next++]();
 }
 
-} // namespace
+}  // namespace
 
 class WholeLaunch : public ::testing::Test {};
 
@@ -134,27 +137,43 @@ TEST_F(WholeLaunch, FromLoadingToClose)
     auto game1 = [] { return CFakeWebBrowser::Instances()[1]; };
     auto state = [&] {
         std::string s;
-        if (dlg.IsWindowVisible()) s += "M";
-        if (dlg.m_pLoginPane->IsWindowVisible()) s += "P";
-        if (dlg.m_pGameWnd->IsWindowVisible()) s += "G";
-        for (CTestButton* f : { dlg.m_pLoading1, dlg.m_pLoading2, dlg.m_pLoading3, dlg.m_pLoading4 })
-            if (f->IsWindowVisible()) s += "f";
+        if (dlg.IsWindowVisible())
+            s += "M";
+        if (dlg.m_pLoginPane->IsWindowVisible())
+            s += "P";
+        if (dlg.m_pGameWnd->IsWindowVisible())
+            s += "G";
+        for (CTestButton* f : {dlg.m_pLoading1, dlg.m_pLoading2, dlg.m_pLoading3, dlg.m_pLoading4})
+            if (f->IsWindowVisible())
+                s += "f";
         return s;
     };
     LaunchScript script;
     script.steps = {
-        [&] { seen.push_back(state()); },                               // loading
-        [&] { login0()->CompleteNavigation(); seen.push_back(state()); }, // login
-        [&] { login0()->FireNewWindow2(); seen.push_back(state()); },     // launching
-        [&] { game1()->CompleteNavigation(); seen.push_back(state()); },  // playing
+        [&] { seen.push_back(state()); },  // loading
         [&] {
-            CString caption = dlg.m_pGameWnd->GetWindowText();
-            char utf8[128] = {};
-            ::WideCharToMultiByte(CP_UTF8, 0, caption, -1, utf8, sizeof(utf8) - 1, nullptr, nullptr);
-            seen.push_back(utf8);
+        login0()->CompleteNavigation();
+        seen.push_back(state());
+        },  // login
+        [&] {
+        login0()->FireNewWindow2();
+        seen.push_back(state());
+    },  // launching
+        [&] {
+        game1()->CompleteNavigation();
+        seen.push_back(state());
+    },  // playing
+        [&] {
+        CString caption = dlg.m_pGameWnd->GetWindowText();
+        char utf8[128] = {};
+        ::WideCharToMultiByte(CP_UTF8, 0, caption, -1, utf8, sizeof(utf8) - 1, nullptr, nullptr);
+        seen.push_back(utf8);
         },
-        [&] { answer = std::make_unique<CMessageBoxAnswer>(IDYES, &box); dlg.m_pGameWnd->PostMessage(WM_CLOSE); },
-    };
+        [&] {
+        answer = std::make_unique<CMessageBoxAnswer>(IDYES, &box);
+        dlg.m_pGameWnd->PostMessage(WM_CLOSE);
+        },
+        };
     g_launch = &script;
     UINT_PTR timer = ::SetTimer(nullptr, 0, 40, LaunchTick);
     TestApp().m_pMainWnd = &dlg;
@@ -163,7 +182,7 @@ TEST_F(WholeLaunch, FromLoadingToClose)
     g_launch = nullptr;
 
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(seen, (std::vector<std::string>{ "Mf", "MP", "f", "G", "Vellmark online" }));
+    EXPECT_EQ(seen, (std::vector<std::string>{"Mf", "MP", "f", "G", "Vellmark online"}));
     EXPECT_TRUE(box.shown);
     EXPECT_EQ(box.text, L"游戏正在运行中，是否确定退出？");
     EXPECT_EQ(FakeLiveObjectCount(), 0);

@@ -39,17 +39,17 @@ TEST_F(HostileInput, LoginValuesOfEveryShape)
     IDispatch* someObject = LoginBrowser()->FakeDocument();
     const std::wstring huge(10 * 1024 * 1024, L'a');
     const ValueCase cases[] = {
-        { "10 MB of text", CFakeVariant::Bstr(huge), false, huge },
-        { "embedded NULs", CFakeVariant::Bstr(std::wstring(L"http://a/\0b\0c", 13)), false, L"http://a/" },
-        { "VT_NULL", CFakeVariant::Null(), false, L"" },
-        { "VT_EMPTY", CFakeVariant::Empty(), false, L"" },
-        { "VT_I4", CFakeVariant::I4(42), false, L"" },
-        { "VT_DISPATCH", CFakeVariant::Dispatch(someObject), false, L"" },
-        { "element without IHTMLElement", CFakeVariant::Bstr(kGame), true, L"" },
+        {"10 MB of text", CFakeVariant::Bstr(huge), false, huge},
+        {"embedded NULs", CFakeVariant::Bstr(std::wstring(L"http://a/\0b\0c", 13)), false, L"http://a/"},
+        {"VT_NULL", CFakeVariant::Null(), false, L""},
+        {"VT_EMPTY", CFakeVariant::Empty(), false, L""},
+        {"VT_I4", CFakeVariant::I4(42), false, L""},
+        {"VT_DISPATCH", CFakeVariant::Dispatch(someObject), false, L""},
+        {"element without IHTMLElement", CFakeVariant::Bstr(kGame), true, L""},
     };
     for (const ValueCase& c : cases) {
         FakePage page;
-        page.inputs.push_back(FakeInput{ L"loginurl", L"", c.value, c.noElement });
+        page.inputs.push_back(FakeInput{L"loginurl", L"", c.value, c.noElement});
         bool cancelled = Capture(page);
         EXPECT_EQ(cancelled, !c.expected.empty()) << c.name;
         // Compared element by element: a failure on the 10 MB case prints
@@ -62,18 +62,22 @@ TEST_F(HostileInput, LoginValuesOfEveryShape)
         dlg.m_pGameWnd->m_bRevealPending = FALSE;
         dlg.ShowWindow(SW_SHOW);
     }
-    CFakePageTable::Clear();   // drops the page holding someObject
+    CFakePageTable::Clear();  // drops the page holding someObject
 }
 
 TEST_F(HostileInput, BrokenDocuments)
 {
-    struct Case { const char* name; void (*spoil)(FakePage&); bool cancelled; };
+    struct Case {
+        const char* name;
+        void (*spoil)(FakePage&);
+        bool cancelled;
+    };
     const Case cases[] = {
-        { "no IHTMLDocument3", [](FakePage& p) { p.noDocument3 = true; }, false },
-        { "no ICustomDoc: no UI handler, capture still works", [](FakePage& p) { p.noCustomDoc = true; }, true },
-        { "item fails", [](FakePage& p) { p.itemFails = true; }, false },
-        { "item of the wrong interface", [](FakePage& p) { p.itemWrongInterface = true; }, false },
-        { "no document", [](FakePage& p) { p.noDocument = true; }, false },
+        {"no IHTMLDocument3", [](FakePage& p) { p.noDocument3 = true; }, false},
+        {"no ICustomDoc: no UI handler, capture still works", [](FakePage& p) { p.noCustomDoc = true; }, true},
+        {"item fails", [](FakePage& p) { p.itemFails = true; }, false},
+        {"item of the wrong interface", [](FakePage& p) { p.itemWrongInterface = true; }, false},
+        {"no document", [](FakePage& p) { p.noDocument = true; }, false},
     };
     for (const Case& c : cases) {
         FakePage page;
@@ -129,8 +133,8 @@ int g_nested = 0;
 LRESULT CALLBACK NestNewWindow(int code, WPARAM wParam, LPARAM lParam)
 {
     auto* cwp = reinterpret_cast<CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && cwp->hwnd == g_pane && cwp->message == WM_SHOWWINDOW && !cwp->wParam && g_login &&
-        g_nested == 0) {
+    if (code == HC_ACTION && cwp->hwnd == g_pane && cwp->message == WM_SHOWWINDOW && !cwp->wParam && g_login
+        && g_nested == 0) {
         ++g_nested;
         g_login->FireNewWindow2();
     }
@@ -159,7 +163,7 @@ TEST_F(HostileInput, NewWindowWhileAHandOverRuns)
 TEST_F(HostileInput, EventsAfterTheWindowsAreGoneReachNobody)
 {
     CFakeWebBrowser* login = LoginBrowser();
-    login->AddRef();   // outlives its window
+    login->AddRef();  // outlives its window
     dlg.DestroyWindow();
     EXPECT_EQ(login->SinkCount(), 0u);
     login->FireDocumentComplete();
@@ -170,8 +174,9 @@ TEST_F(HostileInput, EventsAfterTheWindowsAreGoneReachNobody)
 
 TEST_F(HostileInput, AProgramPathIsOnlyEverNavigatedInTheGameBrowser)
 {
-    CUrlHandlerRedirect shell;   // any shell launch would be recorded
-    for (const wchar_t* value : { L"C:\\windows\\system32\\notepad.exe", L"notepad.exe", L"file:///c:/windows/win.ini" }) {
+    CUrlHandlerRedirect shell;  // any shell launch would be recorded
+    for (const wchar_t* value :
+         {L"C:\\windows\\system32\\notepad.exe", L"notepad.exe", L"file:///c:/windows/win.ini"}) {
         FakePage page;
         page.Input(L"loginurl", L"", CFakeVariant::Bstr(value));
         EXPECT_TRUE(Capture(page));
@@ -183,4 +188,4 @@ TEST_F(HostileInput, AProgramPathIsOnlyEverNavigatedInTheGameBrowser)
     EXPECT_TRUE(IsEmpty(shell.WaitForAddresses(1, 500)));
 }
 
-} // namespace
+}  // namespace

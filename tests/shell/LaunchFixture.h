@@ -22,7 +22,7 @@ protected:
     COleScope ole;
     CFakeBrowserRegistration registration;
     CkelvorDlg dlg;
-    CMainWndScope scope{ &dlg };
+    CMainWndScope scope{&dlg};
     CString loginUrl;
 
     static void SetUpTestSuite() { AfxEnableControlContainer(); }
@@ -77,13 +77,16 @@ protected:
     std::string Visible()
     {
         std::string s;
-        auto add = [&](CWnd* w, const char* tag) { if (w && w->IsWindowVisible()) s += tag; };
+        auto add = [&](CWnd* w, const char* tag) {
+            if (w && w->IsWindowVisible())
+                s += tag;
+        };
         add(&dlg, "M");
         add(dlg.m_pLoginPane, "P");
         add(dlg.m_pGameWnd, "G");
-        for (CWnd* b : { static_cast<CWnd*>(dlg.m_pBtnSite), static_cast<CWnd*>(dlg.m_pBtnTopUp),
-                         static_cast<CWnd*>(dlg.m_pBtnForum), static_cast<CWnd*>(dlg.m_pBtnService),
-                         static_cast<CWnd*>(dlg.m_pBtnClose), static_cast<CWnd*>(dlg.m_pBtnMinimize) })
+        for (CWnd* b : {static_cast<CWnd*>(dlg.m_pBtnSite), static_cast<CWnd*>(dlg.m_pBtnTopUp),
+                        static_cast<CWnd*>(dlg.m_pBtnForum), static_cast<CWnd*>(dlg.m_pBtnService),
+                        static_cast<CWnd*>(dlg.m_pBtnClose), static_cast<CWnd*>(dlg.m_pBtnMinimize)})
             add(b, "b");
         add(dlg.m_pLoading1, "1");
         add(dlg.m_pLoading2, "2");
@@ -91,5 +94,10 @@ protected:
         add(dlg.m_pLoading4, "4");
         return s;
     }
-    static RECT Rect(CWnd* w) { RECT r = {}; w->GetWindowRect(&r); return r; }
+    static RECT Rect(CWnd* w)
+    {
+        RECT r = {};
+        w->GetWindowRect(&r);
+        return r;
+    }
 };

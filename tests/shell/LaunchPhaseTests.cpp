@@ -15,7 +15,7 @@ protected:
     {
         LaunchTest::SetUp();
         // The game pages, in place before anything navigates to them.
-        for (const wchar_t* url : { kGameA, kGameB }) {
+        for (const wchar_t* url : {kGameA, kGameB}) {
             FakePage page;
             page.url = url;
             page.title = L"Playing";
@@ -30,8 +30,17 @@ protected:
         LoginCompletes(loginUrl.GetString(), game);
         LoginRequestsNewWindow();
     }
-    void ToPlaying() { ToLaunching(); GameCompletes(); }
-    void ToRelaunching() { ToPlaying(); LoginCompletes(loginUrl.GetString(), kGameB); LoginRequestsNewWindow(); }
+    void ToPlaying()
+    {
+        ToLaunching();
+        GameCompletes();
+    }
+    void ToRelaunching()
+    {
+        ToPlaying();
+        LoginCompletes(loginUrl.GetString(), kGameB);
+        LoginRequestsNewWindow();
+    }
     std::string Phase()
     {
         bool pending = dlg.m_pGameWnd->m_bRevealPending, shown = dlg.m_pGameWnd->m_bGameShown;
@@ -44,7 +53,7 @@ TEST_F(LaunchPhases, StartsWithTheAnimationOnATransparentWindow)
     EXPECT_EQ(Visible(), "M1");
     EXPECT_EQ(Phase(), "login");
     EXPECT_EQ(dlg.m_blend.SourceConstantAlpha, 0);
-    for (CTestButton* b : { dlg.m_pBtnSite, dlg.m_pBtnClose, dlg.m_pLoading4 })
+    for (CTestButton* b : {dlg.m_pBtnSite, dlg.m_pBtnClose, dlg.m_pLoading4})
         EXPECT_EQ(::GetWindow(b->m_hWnd, GW_OWNER), dlg.m_hWnd);
     EXPECT_EQ(dlg.m_pBtnSite->m_nAction, IDB_BTN_SITE);
     EXPECT_EQ(dlg.m_pLoading3->m_nAction, IDB_LOADING_3);
@@ -69,7 +78,7 @@ TEST_F(LaunchPhases, EveryLoginCompletionRevealsAndFollows)
 
     // Enter in the pane acts the same.
     dlg.m_pGameWnd->m_wndBrowser.Navigate(L"about:blank", nullptr, nullptr, nullptr, nullptr);
-    MSG msg = { LoginBrowser()->Window(), WM_KEYDOWN, VK_RETURN, 0 };
+    MSG msg = {LoginBrowser()->Window(), WM_KEYDOWN, VK_RETURN, 0};
     EXPECT_FALSE(AfxPreTranslateMessage(&msg));
     EXPECT_EQ(GameNavigations().back(), kLogin2);
 }
@@ -113,7 +122,7 @@ TEST_F(LaunchPhases, HandOverHidesEverythingButTheAnimation)
 
 TEST_F(LaunchPhases, NonZeroValuesAllActAsHandOver)
 {
-    for (WPARAM w : { WPARAM(255), WPARAM(1), WPARAM(0x10000) }) {
+    for (WPARAM w : {WPARAM(255), WPARAM(1), WPARAM(0x10000)}) {
         dlg.m_pLoginPane->m_strLoginUrl = kGameB;
         dlg.SendMessage(WM_LAUNCHER_PHASE, w, 0);
         EXPECT_EQ(Phase(), "launching") << w;
@@ -131,10 +140,10 @@ TEST_F(LaunchPhases, GameCompletionRevealsItAndStopsTheAnimation)
     EXPECT_EQ(dlg.m_pGameWnd->GetWindowText(), L"Playing");
 
     size_t before = GameNavigations().size();
-    LoginCompletes(kLogin2);   // a zero while playing only stops
+    LoginCompletes(kLogin2);  // a zero while playing only stops
     EXPECT_EQ(Visible(), "G");
     EXPECT_EQ(GameNavigations().size(), before);
-    GameCompletes();           // no reveal pending: nothing
+    GameCompletes();  // no reveal pending: nothing
     EXPECT_EQ(Visible(), "G");
 }
 
@@ -145,7 +154,7 @@ TEST_F(LaunchPhases, HandOverWhilePlayingRestartsTheAnimationUntilAnyZero)
     EXPECT_EQ(Visible(), "1");
     EXPECT_EQ(GameNavigations().back(), kGameB);
 
-    dlg.SendMessage(WM_LAUNCHER_PHASE, 0, 0);   // any sender's zero
+    dlg.SendMessage(WM_LAUNCHER_PHASE, 0, 0);  // any sender's zero
     EXPECT_EQ(Visible(), "") << "animation stopped at once, game still hidden";
     EXPECT_EQ(Phase(), "relaunching");
     GameCompletes();
@@ -157,7 +166,7 @@ TEST_F(LaunchPhases, WithoutGameWindowThePhaseMessageDoesNothing)
 {
     CLoginMainWnd* game = dlg.m_pGameWnd;
     dlg.m_pGameWnd = nullptr;
-    for (WPARAM w : { WPARAM(0), WPARAM(255) })
+    for (WPARAM w : {WPARAM(0), WPARAM(255)})
         EXPECT_EQ(dlg.SendMessage(WM_LAUNCHER_PHASE, w, 0), 0);
     dlg.m_pGameWnd = game;
     EXPECT_EQ(Visible(), "M1");
@@ -200,4 +209,4 @@ TEST_F(LaunchPhases, MinimizedMainWindowHidesTheFramesUntilRestored)
     EXPECT_EQ(Visible(), "M1") << "the frame that was visible returns";
 }
 
-} // namespace
+}  // namespace

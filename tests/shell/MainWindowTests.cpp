@@ -16,7 +16,7 @@ namespace {
 
 TEST(MainWindow, LandsCentredLayeredVisibleAndTransparent)
 {
-    CBackdrop backdrop({ 0, 0, 1024, 768 }, RGB(0, 128, 255));
+    CBackdrop backdrop({0, 0, 1024, 768}, RGB(0, 128, 255));
     CkelvorDlg dlg;
     CMainWndScope scope(&dlg);
     ASSERT_TRUE(dlg.Create(IDD_MAIN));
@@ -88,8 +88,8 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD)
 TEST(MainWindow, EscapeAndEnterNeverEndTheRunButCloseDoesWithoutAQuestion)
 {
     Script script;
-    script.steps = { { WM_KEYDOWN, VK_ESCAPE }, { WM_KEYUP, VK_ESCAPE }, { WM_KEYDOWN, VK_RETURN },
-                     { WM_KEYUP, VK_RETURN }, { WM_NULL, 0 }, { WM_CLOSE, 0 } };
+    script.steps = {{WM_KEYDOWN, VK_ESCAPE}, {WM_KEYUP, VK_ESCAPE}, {WM_KEYDOWN, VK_RETURN},
+                    {WM_KEYUP, VK_RETURN},   {WM_NULL, 0},          {WM_CLOSE, 0}};
     g_script = &script;
     UINT_PTR timer = ::SetTimer(nullptr, 0, 30, ScriptTick);
 
@@ -129,4 +129,4 @@ TEST(MainWindow, ClickOnTheBodyTurnsFullWindowDraggingOn)
     dlg.DestroyWindow();
 }
 
-} // namespace
+}  // namespace

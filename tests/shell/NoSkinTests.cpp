@@ -19,7 +19,7 @@ TEST(MainWindowWithoutSkin, StopsAfterLoadingButKeepsItsTimer)
     PumpMessages();
 
     EXPECT_EQ(dlg.m_pSkin, nullptr);
-    RECT expected = { 0, 0, 319, 199 };
+    RECT expected = {0, 0, 319, 199};
     ::MapDialogRect(dlg.m_hWnd, &expected);
     ::AdjustWindowRectEx(&expected, dlg.GetStyle(), FALSE, dlg.GetExStyle());
     RECT r;
@@ -33,4 +33,4 @@ TEST(MainWindowWithoutSkin, StopsAfterLoadingButKeepsItsTimer)
     dlg.DestroyWindow();
 }
 
-} // namespace
+}  // namespace

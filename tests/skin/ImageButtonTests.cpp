@@ -22,13 +22,13 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(COwner, CDialog)
-    ON_WM_CLOSE()
+ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 class ImageButton : public ::testing::Test {
 protected:
     COwner owner;
-    CMainWndScope scope{ &owner };
+    CMainWndScope scope{&owner};
 
     void SetUp() override { ASSERT_TRUE(owner.Create(IDD_MAIN)); }
     void TearDown() override { owner.DestroyWindow(); }
@@ -42,7 +42,12 @@ protected:
         p->m_nAction = static_cast<int>(nImage);
         return p;
     }
-    static RECT Rect(CWnd& w) { RECT r; w.GetWindowRect(&r); return r; }
+    static RECT Rect(CWnd& w)
+    {
+        RECT r;
+        w.GetWindowRect(&r);
+        return r;
+    }
     static void Press(CWnd& w) { w.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); }
 };
 
@@ -58,9 +63,12 @@ TEST_F(ImageButton, StartsHiddenOwnedAndVisibleBlend)
 
 TEST_F(ImageButton, SetImageSizesToTheImageWithoutMoving)
 {
-    struct Case { UINT id; int cx, cy; };
-    for (const Case& c : { Case{ IDB_BTN_CLOSE, 35, 35 }, Case{ IDB_BTN_MINIMIZE, 30, 30 },
-                           Case{ IDB_BTN_SITE, 90, 40 }, Case{ IDB_LOADING_1, 174, 44 } }) {
+    struct Case {
+        UINT id;
+        int cx, cy;
+    };
+    for (const Case& c : {Case{IDB_BTN_CLOSE, 35, 35}, Case{IDB_BTN_MINIMIZE, 30, 30}, Case{IDB_BTN_SITE, 90, 40},
+                          Case{IDB_LOADING_1, 174, 44}}) {
         auto b = Make(IDB_BTN_FORUM);
         b->MoveWindow(200, 150, 132, 38);
         b->SetImage(c.id);
@@ -90,15 +98,15 @@ TEST_F(ImageButton, MissingImageKeepsImageSizeAndPlace)
 
 TEST_F(ImageButton, RgbImageIsShownOpaque)
 {
-    CBackdrop white({ 390, 290, 520, 360 }, RGB(255, 255, 255));
+    CBackdrop white({390, 290, 520, 360}, RGB(255, 255, 255));
     auto b = Make(IDB_BTN_SITE);
     b->MoveWindow(400, 300, 90, 40, FALSE);
-    b->SetImage(IDB_BTN_SITE);   // repaint at the new place
+    b->SetImage(IDB_BTN_SITE);  // repaint at the new place
     b->ShowWindow(SW_SHOWNOACTIVATE);
     // Every corner of the plate covers the white backdrop completely.  The
     // backdrop shows until the plate reaches the screen, so this waits for
     // the corners (a corner that stays white fails after the wait).
-    const POINT corners[] = { { 400, 300 }, { 489, 300 }, { 400, 339 }, { 489, 339 } };
+    const POINT corners[] = {{400, 300}, {489, 300}, {400, 339}, {489, 339}};
     PumpUntil([&] {
         for (POINT p : corners)
             if (ScreenPixel(p.x, p.y) == 0xFFFFFFu)
@@ -112,7 +120,7 @@ TEST_F(ImageButton, RgbImageIsShownOpaque)
 TEST_F(ImageButton, MouseMoveShowsTheHandOverEveryInstance)
 {
     HCURSOR hand = ::LoadCursorW(nullptr, IDC_HAND);
-    for (UINT id : { IDB_BTN_SITE, IDB_BTN_CLOSE, IDB_BTN_MINIMIZE, IDB_LOADING_3 }) {
+    for (UINT id : {IDB_BTN_SITE, IDB_BTN_CLOSE, IDB_BTN_MINIMIZE, IDB_LOADING_3}) {
         auto b = Make(id);
         ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
         b->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
@@ -123,10 +131,15 @@ TEST_F(ImageButton, MouseMoveShowsTheHandOverEveryInstance)
 TEST_F(ImageButton, LinkButtonsOpenTheirAddressOnEveryPress)
 {
     CUrlHandlerRedirect browser;
-    struct Case { UINT image; UINT address; };
+    struct Case {
+        UINT image;
+        UINT address;
+    };
     const Case cases[] = {
-        { IDB_BTN_SITE, IDS_SITE_URL }, { IDB_BTN_TOPUP, IDS_TOPUP_URL },
-        { IDB_BTN_FORUM, IDS_FORUM_URL }, { IDB_BTN_SERVICE, IDS_SERVICE_URL },
+        {IDB_BTN_SITE, IDS_SITE_URL},
+        {IDB_BTN_TOPUP, IDS_TOPUP_URL},
+        {IDB_BTN_FORUM, IDS_FORUM_URL},
+        {IDB_BTN_SERVICE, IDS_SERVICE_URL},
     };
     std::vector<std::wstring> expected;
     for (const Case& c : cases) {
@@ -153,9 +166,12 @@ TEST_F(ImageButton, MinimizeMinimizesTheOwner)
 TEST_F(ImageButton, CloseAsksAndClosesTheMainWindowOnYesOnly)
 {
     auto b = Make(IDB_BTN_CLOSE);
-    struct Case { int answer; int closes; };
+    struct Case {
+        int answer;
+        int closes;
+    };
     int total = 0;
-    for (const Case& c : { Case{ IDNO, 0 }, Case{ IDYES, 1 } }) {
+    for (const Case& c : {Case{IDNO, 0}, Case{IDYES, 1}}) {
         SeenMessageBox seen;
         {
             CMessageBoxAnswer answer(c.answer, &seen);
@@ -178,7 +194,7 @@ TEST_F(ImageButton, CloseAsksAndClosesTheMainWindowOnYesOnly)
 TEST_F(ImageButton, LoadingFrameAndUnknownIdsDoNothing)
 {
     CUrlHandlerRedirect browser;
-    for (int action : { IDB_LOADING_1, IDB_LOADING_4, IDB_BTN_CLOSE_HOVER, 144, 149, 0, 9999 }) {
+    for (int action : {IDB_LOADING_1, IDB_LOADING_4, IDB_BTN_CLOSE_HOVER, 144, 149, 0, 9999}) {
         auto b = Make(IDB_LOADING_1);
         b->m_nAction = action;
         Press(*b);
@@ -191,4 +207,4 @@ TEST_F(ImageButton, LoadingFrameAndUnknownIdsDoNothing)
     EXPECT_TRUE(IsEmpty(browser.WaitForAddresses(1, 500)));
 }
 
-} // namespace
+}  // namespace

@@ -14,8 +14,8 @@ namespace {
 
 HWND MakePopup(int x, int y, int cx, int cy)
 {
-    return ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, x, y, cx, cy,
-                             nullptr, nullptr, nullptr, nullptr);
+    return ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, x, y, cx, cy, nullptr, nullptr, nullptr,
+                             nullptr);
 }
 
 // A 2 x 2 grid of 20-pixel squares: opaque red, fully transparent, half
@@ -24,8 +24,10 @@ std::unique_ptr<Gdiplus::Bitmap> QuadrantImage()
 {
     auto bmp = std::make_unique<Gdiplus::Bitmap>(40, 40, PixelFormat32bppARGB);
     const Gdiplus::Color colours[4] = {
-        Gdiplus::Color(255, 255, 0, 0), Gdiplus::Color(0, 0, 0, 0),
-        Gdiplus::Color(128, 0, 0, 255), Gdiplus::Color(255, 0, 255, 0),
+        Gdiplus::Color(255, 255, 0, 0),
+        Gdiplus::Color(0, 0, 0, 0),
+        Gdiplus::Color(128, 0, 0, 255),
+        Gdiplus::Color(255, 0, 255, 0),
     };
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x)
@@ -33,7 +35,10 @@ std::unique_ptr<Gdiplus::Bitmap> QuadrantImage()
     return bmp;
 }
 
-int Channel(COLORREF c, int shift) { return static_cast<int>((c >> shift) & 0xFF); }
+int Channel(COLORREF c, int shift)
+{
+    return static_cast<int>((c >> shift) & 0xFF);
+}
 
 TEST(LoadPngResource, MissingIdGivesNull)
 {
@@ -83,7 +88,7 @@ TEST(PaintLayered, BlendValues)
 
 TEST(PaintLayered, ScreenShowsTheImageAlphaOverWhatIsBehind)
 {
-    CBackdrop white({ 100, 100, 300, 300 }, RGB(255, 255, 255));
+    CBackdrop white({100, 100, 300, 300}, RGB(255, 255, 255));
     auto image = QuadrantImage();
     HWND hWnd = MakePopup(120, 120, 5, 5);
     ::ShowWindow(hWnd, SW_SHOWNOACTIVATE);
@@ -99,8 +104,8 @@ TEST(PaintLayered, ScreenShowsTheImageAlphaOverWhatIsBehind)
     // opaque blue would read 0x0000FF.
     COLORREF half = ScreenPixel(130, 150);
     bool blended = Channel(half, 16) > 120 && Channel(half, 16) < 135 && Channel(half, 0) == 255;
-    bool premultiplied = Channel(half, 16) == 0 && Channel(half, 8) == 0 &&
-                         Channel(half, 0) > 120 && Channel(half, 0) < 135;
+    bool premultiplied = Channel(half, 16) == 0 && Channel(half, 8) == 0 && Channel(half, 0) > 120
+                         && Channel(half, 0) < 135;
     EXPECT_TRUE(blended || premultiplied) << std::hex << half;
     EXPECT_EQ(ScreenPixel(150, 150), 0x00FF00u) << "opaque green";
 
@@ -114,4 +119,4 @@ TEST(PaintLayered, ScreenShowsTheImageAlphaOverWhatIsBehind)
     ::DestroyWindow(hWnd);
 }
 
-} // namespace
+}  // namespace

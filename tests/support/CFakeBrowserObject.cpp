@@ -33,9 +33,9 @@ struct NameId {
 };
 
 const NameId kMembers[] = {
-    {L"Navigate", CFakeBrowserObject::kNavigate}, {L"Refresh", CFakeBrowserObject::kRefresh},
+    {L"Navigate", CFakeBrowserObject::kNavigate},       {L"Refresh", CFakeBrowserObject::kRefresh},
     {L"LocationURL", CFakeBrowserObject::kLocationURL}, {L"Document", CFakeBrowserObject::kDocument},
-    {L"Silent", CFakeBrowserObject::kSilent}, {L"StatusBar", CFakeBrowserObject::kStatusBar},
+    {L"Silent", CFakeBrowserObject::kSilent},           {L"StatusBar", CFakeBrowserObject::kStatusBar},
 };
 
 }  // namespace
@@ -63,8 +63,8 @@ HRESULT CFakeBrowserObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT cou
     return DISP_E_UNKNOWNNAME;
 }
 
-HRESULT CFakeBrowserObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO*, UINT* argErr)
+HRESULT CFakeBrowserObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                   EXCEPINFO*, UINT* argErr)
 {
     if (riid != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
@@ -101,10 +101,8 @@ HRESULT CFakeBrowserObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DIS
         result->vt = VT_DISPATCH;
         return get_Document(&result->pdispVal);
     case kSilent:
-    case kStatusBar:
-        return InvokeBool(id, flags, params, result, argErr);
-    default:
-        return DISP_E_MEMBERNOTFOUND;
+    case kStatusBar: return InvokeBool(id, flags, params, result, argErr);
+    default: return DISP_E_MEMBERNOTFOUND;
     }
 }
 
@@ -128,8 +126,7 @@ HRESULT CFakeBrowserObject::InvokeNavigate(DISPPARAMS* params, UINT* argErr)
     return hr;
 }
 
-HRESULT CFakeBrowserObject::InvokeBool(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                       UINT* argErr)
+HRESULT CFakeBrowserObject::InvokeBool(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, UINT* argErr)
 {
     if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
         if (params->cArgs != 1)

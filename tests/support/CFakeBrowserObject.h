@@ -13,8 +13,12 @@ class CFakeBrowserObject : public IWebBrowser2 {
 public:
     // Dispatch ids of the members that work through Invoke.
     enum : DISPID {
-        kNavigate = 104, kRefresh = -550, kLocationURL = 211, kDocument = 203,
-        kSilent = 551, kStatusBar = 403
+        kNavigate = 104,
+        kRefresh = -550,
+        kLocationURL = 211,
+        kDocument = 203,
+        kSilent = 551,
+        kStatusBar = 403
     };
 
     const std::wstring& Url() const { return m_url; }
@@ -25,15 +29,16 @@ public:
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) override { return FakeNotImpl(ppTInfo); }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
-                                     VARIANT* result, EXCEPINFO*, UINT* argErr) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                     EXCEPINFO*, UINT* argErr) override;
 
     // IWebBrowser
     HRESULT STDMETHODCALLTYPE GoBack() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GoForward() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GoHome() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GoSearch() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Navigate(BSTR URL, VARIANT* flags, VARIANT* target, VARIANT* postData, VARIANT* headers) override;
+    HRESULT STDMETHODCALLTYPE Navigate(BSTR URL, VARIANT* flags, VARIANT* target, VARIANT* postData,
+                                       VARIANT* headers) override;
     HRESULT STDMETHODCALLTYPE Refresh() override;
     HRESULT STDMETHODCALLTYPE Refresh2(VARIANT*) override { return Refresh(); }
     HRESULT STDMETHODCALLTYPE Stop() override { return E_NOTIMPL; }
@@ -57,7 +62,11 @@ public:
 
     // IWebBrowserApp
     HRESULT STDMETHODCALLTYPE Quit() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE ClientToWindow(int* pcx, int* pcy) override { FakeNotImpl(pcx); return FakeNotImpl(pcy); }
+    HRESULT STDMETHODCALLTYPE ClientToWindow(int* pcx, int* pcy) override
+    {
+        FakeNotImpl(pcx);
+        return FakeNotImpl(pcy);
+    }
     HRESULT STDMETHODCALLTYPE PutProperty(BSTR, VARIANT) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetProperty(BSTR, VARIANT* p) override { return FakeNotImpl(p); }
     HRESULT STDMETHODCALLTYPE get_Name(BSTR* p) override { return FakeNotImpl(p); }

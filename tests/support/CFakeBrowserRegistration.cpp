@@ -3,8 +3,8 @@
 
 CFakeBrowserRegistration::CFakeBrowserRegistration() : m_factory(CFakeClassFactory::Create())
 {
-    m_hr = CoRegisterClassObject(CLSID_WebBrowser, static_cast<IClassFactory2*>(m_factory.Get()),
-                                 CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_cookie);
+    m_hr = CoRegisterClassObject(CLSID_WebBrowser, static_cast<IClassFactory2*>(m_factory.Get()), CLSCTX_INPROC_SERVER,
+                                 REGCLS_MULTIPLEUSE, &m_cookie);
 }
 
 CFakeBrowserRegistration::~CFakeBrowserRegistration()

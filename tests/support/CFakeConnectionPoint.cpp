@@ -24,7 +24,7 @@ void CFakeConnectionPoint::Detach()
 
 void* CFakeConnectionPoint::Interface(REFIID riid)
 {
-    if (IidIn(riid, { IID_IUnknown, IID_IConnectionPoint }))
+    if (IidIn(riid, {IID_IUnknown, IID_IConnectionPoint}))
         return static_cast<IConnectionPoint*>(this);
     return nullptr;
 }
@@ -60,8 +60,7 @@ HRESULT CFakeConnectionPoint::Advise(IUnknown* sink, DWORD* cookie)
     if (FAILED(sink->QueryInterface(DIID_DWebBrowserEvents2, reinterpret_cast<void**>(dispatch.GetAddressOf())))
         || !dispatch) {
         dispatch.Reset();
-        if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.GetAddressOf())))
-            || !dispatch)
+        if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.GetAddressOf()))) || !dispatch)
             return CONNECT_E_CANNOTCONNECT;
     }
     *cookie = m_nextCookie++;
@@ -91,8 +90,7 @@ void CFakeConnectionPoint::Fire(DISPID id, DISPPARAMS* params)
     // No result, exception or argument-error slots, as the real control
     // calls its sinks.
     for (const Sink& sink : sinks)
-        sink.dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, nullptr, nullptr,
-                              nullptr);
+        sink.dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, nullptr, nullptr, nullptr);
 }
 
 namespace {

@@ -42,8 +42,8 @@ public:
     // (VT_BOOL|VT_BYREF).  Returns whether a sink set Cancel.
     bool FireBeforeNavigate2(IDispatch* browser, const std::wstring& url);
     // The progress noise of a load, each with the real control's layout.
-    void FireDownloadBegin();                            // no arguments
-    void FireDownloadComplete();                         // no arguments
+    void FireDownloadBegin();                                  // no arguments
+    void FireDownloadComplete();                               // no arguments
     void FireProgressChange(long progress, long progressMax);  // two VT_I4
     void FireStatusTextChange(const std::wstring& text);       // VT_BSTR
     void FireCommandStateChange(long command, bool enable);    // VT_I4, VT_BOOL

@@ -36,8 +36,7 @@ bool CFakeControlWindow::Create(HWND parent, const RECT& pos, CFakeWebBrowser* c
     // A second registration fails harmlessly: the class is already there.
     RegisterClassExW(&wc);
     CreateWindowExW(0, kFakeBrowserWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                    pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top, parent, nullptr, wc.hInstance,
-                    this);
+                    pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top, parent, nullptr, wc.hInstance, this);
     return m_hwnd != nullptr;
 }
 

@@ -33,7 +33,7 @@ private:
     void Paint();
 
     HWND m_hwnd = nullptr;
-    RECT m_view = {};  // in the parent's client coordinates
+    RECT m_view = {};                      // in the parent's client coordinates
     CFakeWebBrowser* m_control = nullptr;  // owns this window
-    CFakePageView m_pageView;  // what the window shows of the page
+    CFakePageView m_pageView;              // what the window shows of the page
 };

@@ -15,8 +15,7 @@ ComPtr<CFakeDocument> CFakeDocument::Create(const FakePage& page)
 }
 
 CFakeDocument::CFakeDocument(const FakePage& page)
-    : m_url(page.url), m_noDocument3(page.noDocument3), m_noCustomDoc(page.noCustomDoc),
-      m_itemFails(page.itemFails)
+    : m_url(page.url), m_noDocument3(page.noDocument3), m_noCustomDoc(page.noCustomDoc), m_itemFails(page.itemFails)
 {
     for (FakeInput input : page.inputs) {
         // A page whose item() hands out objects of the wrong kind: every
@@ -29,7 +28,7 @@ CFakeDocument::CFakeDocument(const FakePage& page)
 
 void* CFakeDocument::Interface(REFIID riid)
 {
-    if (IidIn(riid, { IID_IUnknown, IID_IDispatch }) || (riid == IID_IHTMLDocument3 && !m_noDocument3))
+    if (IidIn(riid, {IID_IUnknown, IID_IDispatch}) || (riid == IID_IHTMLDocument3 && !m_noDocument3))
         return static_cast<IHTMLDocument3*>(this);
     if (riid == __uuidof(ICustomDoc) && !m_noCustomDoc)
         return static_cast<ICustomDoc*>(this);
@@ -87,7 +86,6 @@ HRESULT CFakeDocument::getElementsByTagName(BSTR tag, IHTMLElementCollection** p
         return E_POINTER;
     // The page model holds inputs only; any other tag gives an empty list.
     bool inputs = tag && lstrcmpiW(tag, L"input") == 0;
-    *p = CFakeElementCollection::Create(inputs ? m_inputs : std::vector<ComPtr<CFakeElement>>(),
-                                        m_itemFails).Detach();
+    *p = CFakeElementCollection::Create(inputs ? m_inputs : std::vector<ComPtr<CFakeElement>>(), m_itemFails).Detach();
     return S_OK;
 }

@@ -8,7 +8,7 @@ ComPtr<CFakeElement> CFakeElement::Create(const FakeInput& input)
 void* CFakeElement::Interface(REFIID riid)
 {
     bool element = riid == IID_IHTMLElement && !m_input.noElement;
-    if (IidIn(riid, { IID_IUnknown, IID_IDispatch }) || element)
+    if (IidIn(riid, {IID_IUnknown, IID_IDispatch}) || element)
         return static_cast<IHTMLElement*>(this);
     return nullptr;
 }

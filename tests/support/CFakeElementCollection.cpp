@@ -30,15 +30,15 @@ bool IndexOf(const VARIANT& in, LONG* index)
 
 }  // namespace
 
-ComPtr<CFakeElementCollection> CFakeElementCollection::Create(
-    const std::vector<ComPtr<CFakeElement>>& elements, bool itemFails)
+ComPtr<CFakeElementCollection> CFakeElementCollection::Create(const std::vector<ComPtr<CFakeElement>>& elements,
+                                                              bool itemFails)
 {
     return ComPtr<CFakeElementCollection>(new CFakeElementCollection(elements, itemFails));
 }
 
 void* CFakeElementCollection::Interface(REFIID riid)
 {
-    if (IidIn(riid, { IID_IUnknown, IID_IDispatch, IID_IHTMLElementCollection }))
+    if (IidIn(riid, {IID_IUnknown, IID_IDispatch, IID_IHTMLElementCollection}))
         return static_cast<IHTMLElementCollection*>(this);
     return nullptr;
 }

@@ -6,12 +6,10 @@
 #include "CFakeElement.h"
 #include <vector>
 
-class CFakeElementCollection final
-    : public ComStub<StubLife::Counted, DispatchStubs<IHTMLElementCollection>> {
+class CFakeElementCollection final : public ComStub<StubLife::Counted, DispatchStubs<IHTMLElementCollection>> {
 public:
     // itemFails: every item() call returns E_FAIL with a null object.
-    static ComPtr<CFakeElementCollection> Create(const std::vector<ComPtr<CFakeElement>>& elements,
-                                                 bool itemFails);
+    static ComPtr<CFakeElementCollection> Create(const std::vector<ComPtr<CFakeElement>>& elements, bool itemFails);
 
     // IHTMLElementCollection
     HRESULT STDMETHODCALLTYPE toString(BSTR* p) override { return FakeNotImpl(p); }
@@ -23,7 +21,9 @@ public:
 
 private:
     CFakeElementCollection(const std::vector<ComPtr<CFakeElement>>& elements, bool itemFails)
-        : m_elements(elements), m_itemFails(itemFails) {}
+        : m_elements(elements), m_itemFails(itemFails)
+    {
+    }
     ~CFakeElementCollection() override = default;
     void* Interface(REFIID riid) override;
 

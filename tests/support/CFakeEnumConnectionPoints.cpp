@@ -7,7 +7,7 @@ ComPtr<CFakeEnumConnectionPoints> CFakeEnumConnectionPoints::Create(IConnectionP
 
 void* CFakeEnumConnectionPoints::Interface(REFIID riid)
 {
-    if (IidIn(riid, { IID_IUnknown, IID_IEnumConnectionPoints }))
+    if (IidIn(riid, {IID_IUnknown, IID_IEnumConnectionPoints}))
         return static_cast<IEnumConnectionPoints*>(this);
     return nullptr;
 }

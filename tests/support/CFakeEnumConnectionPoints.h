@@ -9,7 +9,11 @@ public:
     // IEnumConnectionPoints
     HRESULT STDMETHODCALLTYPE Next(ULONG count, LPCONNECTIONPOINT* points, ULONG* fetched) override;
     HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
-    HRESULT STDMETHODCALLTYPE Reset() override { m_position = 0; return S_OK; }
+    HRESULT STDMETHODCALLTYPE Reset() override
+    {
+        m_position = 0;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints** ppEnum) override;
 
 private:

@@ -18,7 +18,7 @@ CFakeFrameBrowser::CFakeFrameBrowser(const FakePage& page) : ComStub(nullptr)
 
 void* CFakeFrameBrowser::Interface(REFIID riid)
 {
-    if (IidIn(riid, { IID_IUnknown, IID_IDispatch, IID_IWebBrowser, IID_IWebBrowserApp, IID_IWebBrowser2 }))
+    if (IidIn(riid, {IID_IUnknown, IID_IDispatch, IID_IWebBrowser, IID_IWebBrowserApp, IID_IWebBrowser2}))
         return static_cast<IWebBrowser2*>(this);
     return nullptr;
 }

@@ -81,8 +81,8 @@ void CFakeOleControl::ReadAmbients()
         DISPPARAMS none = {nullptr, nullptr, 0, 0};
         VARIANT value;
         VariantInit(&value);
-        HRESULT hr = ambients->Invoke(ambient.id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
-                                      &value, nullptr, nullptr);
+        HRESULT hr = ambients->Invoke(ambient.id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value,
+                                      nullptr, nullptr);
         m_record->ambients.push_back(FakeAmbient{ambient.name, hr, CFakeVariant(value)});
         VariantClear(&value);
     }
@@ -101,16 +101,13 @@ HRESULT CFakeOleControl::DoVerb(LONG verb, LPMSG, IOleClientSite*, LONG, HWND pa
     switch (verb) {
     case OLEIVERB_PRIMARY:
     case OLEIVERB_SHOW:
-    case OLEIVERB_INPLACEACTIVATE:
-        return Activate(parent, posRect, false);
-    case OLEIVERB_UIACTIVATE:
-        return Activate(parent, posRect, true);
+    case OLEIVERB_INPLACEACTIVATE: return Activate(parent, posRect, false);
+    case OLEIVERB_UIACTIVATE: return Activate(parent, posRect, true);
     case OLEIVERB_HIDE:
         if (m_window.Handle())
             ShowWindow(m_window.Handle(), SW_HIDE);
         return S_OK;
-    default:
-        return E_NOTIMPL;
+    default: return E_NOTIMPL;
     }
 }
 
@@ -196,8 +193,7 @@ void CFakeOleControl::PageClicked()
     RECT clip = pos;
     OLEINPLACEFRAMEINFO frameInfo = {};
     frameInfo.cb = sizeof(frameInfo);
-    if (FAILED(inPlaceSite->GetWindowContext(frame.GetAddressOf(), uiWindow.GetAddressOf(), &pos, &clip,
-                                             &frameInfo)))
+    if (FAILED(inPlaceSite->GetWindowContext(frame.GetAddressOf(), uiWindow.GetAddressOf(), &pos, &clip, &frameInfo)))
         return;
     m_frame = frame;
     m_uiWindow = uiWindow;

@@ -94,7 +94,6 @@ bool CFakePageView::OnInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -78,18 +78,18 @@ CFakeWebBrowser::~CFakeWebBrowser()
 
 void* CFakeWebBrowser::Interface(REFIID riid)
 {
-    if (IidIn(riid, { IID_IUnknown, IID_IDispatch, IID_IWebBrowser, IID_IWebBrowserApp, IID_IWebBrowser2 }))
+    if (IidIn(riid, {IID_IUnknown, IID_IDispatch, IID_IWebBrowser, IID_IWebBrowserApp, IID_IWebBrowser2}))
         return static_cast<IWebBrowser2*>(this);
     if (riid == IID_IConnectionPointContainer)
         return static_cast<IConnectionPointContainer*>(this);
-    if (IidIn(riid, { IID_IProvideClassInfo, IID_IProvideClassInfo2 }))
+    if (IidIn(riid, {IID_IProvideClassInfo, IID_IProvideClassInfo2}))
         return static_cast<IProvideClassInfo2*>(this);
-    if (IidIn(riid, { IID_IPersist, IID_IPersistStreamInit }))
+    if (IidIn(riid, {IID_IPersist, IID_IPersistStreamInit}))
         return static_cast<IPersistStreamInit*>(this);
     // The ActiveX part shares this object's count.
     if (riid == IID_IOleObject)
         return static_cast<IOleObject*>(&m_ole);
-    if (IidIn(riid, { IID_IOleWindow, IID_IOleInPlaceObject }))
+    if (IidIn(riid, {IID_IOleWindow, IID_IOleInPlaceObject}))
         return static_cast<IOleInPlaceObject*>(&m_ole);
     if (riid == IID_IOleInPlaceActiveObject)
         return static_cast<IOleInPlaceActiveObject*>(&m_ole);
@@ -171,7 +171,7 @@ HRESULT CFakeWebBrowser::StartNavigation(const std::wstring& url)
 HRESULT CFakeWebBrowser::Reload()
 {
     if (Url().empty())
-        return S_OK;  // nothing shown yet: nothing to reload
+        return S_OK;     // nothing shown yet: nothing to reload
     MakePending(Url());  // a reload asks nobody first
     return S_OK;
 }

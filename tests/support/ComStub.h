@@ -108,7 +108,7 @@ class ClassFactoryStub : public ComStub<Life, IClassFactory2> {
 protected:
     void* Interface(REFIID riid) override
     {
-        if (IidIn(riid, { IID_IUnknown, IID_IClassFactory, IID_IClassFactory2 }))
+        if (IidIn(riid, {IID_IUnknown, IID_IClassFactory, IID_IClassFactory2}))
             return static_cast<IClassFactory2*>(this);
         return nullptr;
     }

@@ -41,8 +41,8 @@ TEST(FakeBrowserDll, ServesPagesFromItsFileAndAnswersTheChannel)
     ASSERT_TRUE(getClassObject);
     ASSERT_TRUE(GetProcAddress(dll, "DllRegisterServer"));
 
-    HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                nullptr, nullptr);
+    HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr, nullptr,
+                                nullptr);
     CTestSite site(host, RECT{0, 0, 300, 200});
     CTestSink sink(true);
     {
@@ -86,7 +86,7 @@ TEST(FakeBrowserDll, ServesPagesFromItsFileAndAnswersTheChannel)
                 page.push_back(e);
         }
         const DISPID order[] = {DISPID_NAVIGATECOMPLETE2, DISPID_NAVIGATECOMPLETE2, DISPID_TITLECHANGE,
-                                DISPID_TITLECHANGE, DISPID_DOCUMENTCOMPLETE, DISPID_DOCUMENTCOMPLETE};
+                                DISPID_TITLECHANGE,       DISPID_DOCUMENTCOMPLETE,  DISPID_DOCUMENTCOMPLETE};
         ASSERT_EQ(std::size(order), page.size());
         for (size_t i = 0; i < std::size(order); ++i)
             EXPECT_EQ(order[i], page[i].id) << "event " << i;
@@ -104,8 +104,12 @@ TEST(FakeBrowserDll, ServesPagesFromItsFileAndAnswersTheChannel)
         document3->getElementsByTagName(tag, inputs.GetAddressOf());
         SysFreeString(tag);
         ASSERT_TRUE(inputs);
-        VARIANT name; name.vt = VT_BSTR; name.bstrVal = SysAllocString(L"loginurl");
-        VARIANT index; index.vt = VT_I4; index.lVal = 0;
+        VARIANT name;
+        name.vt = VT_BSTR;
+        name.bstrVal = SysAllocString(L"loginurl");
+        VARIANT index;
+        index.vt = VT_I4;
+        index.lVal = 0;
         ComPtr<IDispatch> input;
         inputs->item(name, index, input.GetAddressOf());
         VariantClear(&name);

@@ -33,8 +33,12 @@ LoadedPage Load(const FakePage& page)
 
 HRESULT Item(IHTMLElementCollection* inputs, const wchar_t* name, LONG index, ComPtr<IDispatch>& found)
 {
-    VARIANT key; key.vt = VT_BSTR; key.bstrVal = SysAllocString(name);
-    VARIANT at; at.vt = VT_I4; at.lVal = index;
+    VARIANT key;
+    key.vt = VT_BSTR;
+    key.bstrVal = SysAllocString(name);
+    VARIANT at;
+    at.vt = VT_I4;
+    at.lVal = index;
     HRESULT hr = inputs->item(key, at, found.ReleaseAndGetAddressOf());
     VariantClear(&key);
     return hr;
@@ -52,10 +56,14 @@ TEST_F(FakeBrowserTest, ItemFindsTheFirstInputByNameOrIdExactly)
     LoadedPage loaded = Load(page);
     ASSERT_TRUE(loaded.inputs);
 
-    struct Case { const wchar_t* name; LONG index; std::wstring value; };
+    struct Case {
+        const wchar_t* name;
+        LONG index;
+        std::wstring value;
+    };
     const Case cases[] = {
-        {L"loginurl", 0, L"first"},  {L"loginurl", 1, L"second"}, {L"user", 0, L"first"},
-        {L"LOGINURL", 0, L"<none>"}, {L"login", 0, L"<none>"},     {L"count", 0, L"#5"},
+        {L"loginurl", 0, L"first"},     {L"loginurl", 1, L"second"}, {L"user", 0, L"first"},
+        {L"LOGINURL", 0, L"<none>"},    {L"login", 0, L"<none>"},    {L"count", 0, L"#5"},
         {L"plain", 0, L"<no element>"}, {L"", 0, L"<none>"},
     };
     for (const Case& c : cases) {
@@ -70,7 +78,13 @@ TEST_F(FakeBrowserTest, ItemFindsTheFirstInputByNameOrIdExactly)
 
 TEST_F(FakeBrowserTest, HostilePagesFailWhereTheyAreMeantTo)
 {
-    struct Case { const char* what; void (*spoil)(FakePage&); bool document, inputs, customDoc; HRESULT item; bool element; };
+    struct Case {
+        const char* what;
+        void (*spoil)(FakePage&);
+        bool document, inputs, customDoc;
+        HRESULT item;
+        bool element;
+    };
     const Case cases[] = {
         {"plain", [](FakePage&) {}, true, true, true, S_OK, true},
         {"noDocument", [](FakePage& p) { p.noDocument = true; }, false, false, false, S_OK, false},
@@ -95,7 +109,8 @@ TEST_F(FakeBrowserTest, HostilePagesFailWhereTheyAreMeantTo)
             ComPtr<IDispatch> found;
             EXPECT_EQ(c.item, Item(loaded.inputs.Get(), L"loginurl", 0, found)) << c.what;
             EXPECT_EQ(c.element ? L"v" : (found ? L"<no element>" : L"<none>"),
-                      found ? ValueText(found.Get()) : L"<none>") << c.what;
+                      found ? ValueText(found.Get()) : L"<none>")
+                << c.what;
         }
     }
 }
@@ -107,7 +122,8 @@ TEST_F(FakeBrowserTest, DocumentHoldsItsUIHandlerUntilReleased)
     LoadedPage loaded = Load(page);
     CFakeDocument* document = CFakeWebBrowser::Last()->FakeDocument();
     ComPtr<ICustomDoc> custom;
-    ASSERT_EQ(S_OK, loaded.document->QueryInterface(__uuidof(ICustomDoc), reinterpret_cast<void**>(custom.GetAddressOf())));
+    ASSERT_EQ(S_OK,
+              loaded.document->QueryInterface(__uuidof(ICustomDoc), reinterpret_cast<void**>(custom.GetAddressOf())));
     CTestUIHandler handler;
     DOCHOSTUIINFO info;
     EXPECT_EQ(E_FAIL, document->AskHostInfo(0, &info)) << "no handler yet";

@@ -20,8 +20,8 @@ class HostedPage {
 public:
     explicit HostedPage(const wchar_t* url)
     {
-        host = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 700, 420, nullptr,
-                               nullptr, nullptr, nullptr);
+        host = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 700, 420, nullptr, nullptr,
+                               nullptr, nullptr);
         site = std::make_unique<CTestSite>(host, RECT{0, 0, 700, 420});
         EXPECT_EQ(S_OK, CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                          reinterpret_cast<void**>(ole.GetAddressOf())));
@@ -86,18 +86,21 @@ public:
 
 void SetUpPages()
 {
-    CFakePageFile::Parse(std::wstring(L"page ") + kForm + L"\n"
-                         L"heading 用户登录\n"
-                         L"field 账号\tplayer\n"
-                         L"password 密码\tsecret\n"
-                         L"choice 服务器\t一区\n"
-                         L"button 进入游戏\n"
-                         L"link 忘记密码？\n"
-                         L"link 注册账号\n"
-                         L"input loginurl\t\thttp://game.example/\n"
-                         L"page " + kScene + L"\n"
-                         L"title 一区\n"
-                         L"scene 角色 player\n");
+    CFakePageFile::Parse(std::wstring(L"page ") + kForm
+                         + L"\n"
+                           L"heading 用户登录\n"
+                           L"field 账号\tplayer\n"
+                           L"password 密码\tsecret\n"
+                           L"choice 服务器\t一区\n"
+                           L"button 进入游戏\n"
+                           L"link 忘记密码？\n"
+                           L"link 注册账号\n"
+                           L"input loginurl\t\thttp://game.example/\n"
+                           L"page "
+                         + kScene
+                         + L"\n"
+                           L"title 一区\n"
+                           L"scene 角色 player\n");
 }
 
 TEST_F(FakeBrowserTest, PageFileDescribesHowThePageLooks)

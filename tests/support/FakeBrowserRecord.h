@@ -20,10 +20,10 @@ struct FakeAccelerator {
 };
 
 struct FakeBrowserRecord {
-    int index = 0;                           // creation order, from 0
-    bool licensed = false;                   // made by IClassFactory2::CreateInstanceLic
-    std::wstring licenseKey;                 // the key it was given
-    bool destroyed = false;                  // the control object has been freed
+    int index = 0;            // creation order, from 0
+    bool licensed = false;    // made by IClassFactory2::CreateInstanceLic
+    std::wstring licenseKey;  // the key it was given
+    bool destroyed = false;   // the control object has been freed
 
     // Toward the container, in call order.
     // siteCalls: what the control asked of its site, e.g.
@@ -38,19 +38,19 @@ struct FakeBrowserRecord {
     // "SetObjectRects", "InPlaceDeactivate", "UIDeactivate", "Close",
     // "Load", "InitNew", "Advise", "Unadvise", "SetExtent".
     std::vector<std::wstring> containerCalls;
-    std::vector<FakeAmbient> ambients;       // ambients read, in order
+    std::vector<FakeAmbient> ambients;  // ambients read, in order
 
-    std::vector<BYTE> loadedBytes;           // every byte Load read from its stream
+    std::vector<BYTE> loadedBytes;  // every byte Load read from its stream
     int loadCalls = 0;
     int initNewCalls = 0;
     std::vector<FakeAccelerator> accelerators;
-    int pageClicks = 0;                      // clicks into the page while in place
-    RECT lastPosRect = {};                   // from activation, SetObjectRects or a click
+    int pageClicks = 0;     // clicks into the page while in place
+    RECT lastPosRect = {};  // from activation, SetObjectRects or a click
     RECT lastClipRect = {};
 
     // Through IWebBrowser2 or its dispatch members.
-    std::vector<std::wstring> navigations;   // URLs, in order
-    int cancelledNavigations = 0;            // a sink cancelled BeforeNavigate2
+    std::vector<std::wstring> navigations;  // URLs, in order
+    int cancelledNavigations = 0;           // a sink cancelled BeforeNavigate2
     int refreshCalls = 0;
     std::vector<bool> silentPuts;
     std::vector<bool> statusBarPuts;

@@ -48,8 +48,12 @@ TEST_F(FakeBrowserTest, DispatchMembersRoundTrip)
     // reference to the address and four references to empty VARIANTs; the
     // address alone.
     VARIANT empty[5] = {};
-    VARIANT url2; url2.vt = VT_BSTR; url2.bstrVal = SysAllocString(L"http://b.example/");
-    VARIANT url1; url1.vt = VT_BSTR; url1.bstrVal = SysAllocString(L"http://a.example/");
+    VARIANT url2;
+    url2.vt = VT_BSTR;
+    url2.bstrVal = SysAllocString(L"http://b.example/");
+    VARIANT url1;
+    url1.vt = VT_BSTR;
+    url1.bstrVal = SysAllocString(L"http://a.example/");
     EXPECT_EQ(S_OK, Call(browser.Get(), 104, DISPATCH_METHOD, {Missing(), Missing(), Missing(), Missing(), url1}));
     EXPECT_EQ(S_OK, Call(browser.Get(), 104, DISPATCH_METHOD,
                          {Ref(&empty[0]), Ref(&empty[1]), Ref(&empty[2]), Ref(&empty[3]), Ref(&url2)}));
@@ -84,7 +88,9 @@ TEST_F(FakeBrowserTest, DispatchMembersRoundTrip)
     EXPECT_EQ(1, fake->Record().refreshCalls);
     EXPECT_EQ(L"http://a.example/", fake->PendingUrl()) << "Refresh reloads the current page";
 
-    VARIANT off; off.vt = VT_I4; off.lVal = 0;
+    VARIANT off;
+    off.vt = VT_I4;
+    off.lVal = 0;
     EXPECT_EQ(S_OK, Call(browser.Get(), 551, DISPATCH_PROPERTYPUT, {Bool(true)}));
     EXPECT_EQ(S_OK, Call(browser.Get(), 403, DISPATCH_PROPERTYPUT, {off}));
     EXPECT_EQ(S_OK, browser->put_Silent(VARIANT_FALSE));
@@ -158,7 +164,12 @@ TEST_F(FakeBrowserTest, EventsReachEverySinkInTheRealOrderAndLayout)
     const std::vector<VARTYPE> twoI4 = {VT_I4, VT_I4};
     const std::vector<VARTYPE> text = {VT_BSTR};
     const std::vector<VARTYPE> none;
-    struct Expected { DISPID id; IDispatch* browser; std::wstring text; std::vector<VARTYPE> types; };
+    struct Expected {
+        DISPID id;
+        IDispatch* browser;
+        std::wstring text;
+        std::vector<VARTYPE> types;
+    };
     const Expected expected[] = {
         {DISPID_DOWNLOADBEGIN, nullptr, L"", none},
         {DISPID_PROGRESSCHANGE, nullptr, L"", twoI4},

@@ -13,9 +13,9 @@
 
 struct SinkEvent {
     DISPID id;
-    std::vector<VARTYPE> types;  // rgvarg[0], rgvarg[1], ...
-    IDispatch* browser = nullptr;    // rgvarg[1] of NavigateComplete2 / DocumentComplete
-    std::wstring text;               // the address or the title
+    std::vector<VARTYPE> types;    // rgvarg[0], rgvarg[1], ...
+    IDispatch* browser = nullptr;  // rgvarg[1] of NavigateComplete2 / DocumentComplete
+    std::wstring text;             // the address or the title
     bool newWindowNullOnEntry = false;
     bool cancelFalseOnEntry = false;
 };
@@ -27,7 +27,8 @@ public:
     bool cancelNavigation = false;
     std::vector<SinkEvent> events;
 
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                                     UINT*) override
     {
         SinkEvent e{id, {}};
         for (UINT i = 0; i < params->cArgs; ++i)
@@ -62,7 +63,7 @@ public:
 private:
     void* Interface(REFIID riid) override
     {
-        if (IidIn(riid, { IID_IUnknown, IID_IDispatch }) || (m_answersEvents2 && riid == DIID_DWebBrowserEvents2))
+        if (IidIn(riid, {IID_IUnknown, IID_IDispatch}) || (m_answersEvents2 && riid == DIID_DWebBrowserEvents2))
             return static_cast<IDispatch*>(this);
         return nullptr;
     }
@@ -78,7 +79,11 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*, IOleInPlaceUIWindow*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
+                                     IOleInPlaceUIWindow*) override
+    {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE HideUI() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE UpdateUI() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE EnableModeless(WINBOOL) override { return E_NOTIMPL; }
@@ -95,7 +100,7 @@ public:
 private:
     void* Interface(REFIID riid) override
     {
-        return IidIn(riid, { IID_IUnknown, IID_IDocHostUIHandler }) ? static_cast<IDocHostUIHandler*>(this) : nullptr;
+        return IidIn(riid, {IID_IUnknown, IID_IDocHostUIHandler}) ? static_cast<IDocHostUIHandler*>(this) : nullptr;
     }
 };
 
@@ -112,7 +117,11 @@ public:
     HRESULT STDMETHODCALLTYPE OnShowWindow(WINBOOL) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
 
-    HRESULT STDMETHODCALLTYPE GetWindow(HWND* p) override { *p = m_window; return S_OK; }
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* p) override
+    {
+        *p = m_window;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(WINBOOL) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
@@ -133,7 +142,8 @@ public:
     HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return S_OK; }
 
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                     UINT*) override
     {
         if (id != DISPID_AMBIENT_USERMODE)
             return DISP_E_MEMBERNOTFOUND;
@@ -145,9 +155,9 @@ public:
 private:
     void* Interface(REFIID riid) override
     {
-        if (IidIn(riid, { IID_IUnknown, IID_IOleClientSite }))
+        if (IidIn(riid, {IID_IUnknown, IID_IOleClientSite}))
             return static_cast<IOleClientSite*>(this);
-        if (IidIn(riid, { IID_IOleWindow, IID_IOleInPlaceSite }))
+        if (IidIn(riid, {IID_IOleWindow, IID_IOleInPlaceSite}))
             return static_cast<IOleInPlaceSite*>(this);
         if (riid == IID_IDispatch)
             return static_cast<IDispatch*>(this);

@@ -15,8 +15,8 @@ RECT ChildRect(HWND child)
 
 TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
 {
-    HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                nullptr, nullptr);
+    HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr, nullptr,
+                                nullptr);
     ASSERT_TRUE(host);
     CTestSite site(host, RECT{10, 20, 210, 170});
     {
@@ -45,11 +45,17 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         EXPECT_EQ(1, record.initNewCalls);
 
         ASSERT_EQ(S_OK, ole->SetClientSite(&site));
-        const std::vector<std::wstring> onSite = {
-            L"QueryInterface(IOleInPlaceSite)", L"QueryInterface(IOleControlSite)",
-            L"QueryInterface(IDocHostUIHandler)", L"QueryInterface(IOleCommandTarget)",
-            L"QueryInterface(IDispatch)", L"Ambient(USERMODE)", L"Ambient(DLCONTROL)", L"Ambient(USERAGENT)",
-            L"Ambient(PALETTE)", L"Ambient(SILENT)", L"Ambient(OFFLINEIFNOTCONNECTED)"};
+        const std::vector<std::wstring> onSite = {L"QueryInterface(IOleInPlaceSite)",
+                                                  L"QueryInterface(IOleControlSite)",
+                                                  L"QueryInterface(IDocHostUIHandler)",
+                                                  L"QueryInterface(IOleCommandTarget)",
+                                                  L"QueryInterface(IDispatch)",
+                                                  L"Ambient(USERMODE)",
+                                                  L"Ambient(DLCONTROL)",
+                                                  L"Ambient(USERAGENT)",
+                                                  L"Ambient(PALETTE)",
+                                                  L"Ambient(SILENT)",
+                                                  L"Ambient(OFFLINEIFNOTCONNECTED)"};
         EXPECT_EQ(onSite, record.siteCalls);
         ASSERT_EQ(6u, record.ambients.size());
         EXPECT_EQ(S_OK, record.ambients[0].hr);
@@ -59,8 +65,9 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         RECT given = {10, 20, 210, 170};
         ASSERT_EQ(S_OK, ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site, 0, host, &given));
         const std::vector<std::wstring> onActivate = {L"GetContainer", L"CanInPlaceActivate", L"OnInPlaceActivate",
-                                                      L"GetWindow", L"GetWindowContext", L"ShowObject"};
-        EXPECT_EQ(onActivate, std::vector<std::wstring>(record.siteCalls.begin() + onSite.size(), record.siteCalls.end()));
+                                                      L"GetWindow",    L"GetWindowContext",   L"ShowObject"};
+        EXPECT_EQ(onActivate,
+                  std::vector<std::wstring>(record.siteCalls.begin() + onSite.size(), record.siteCalls.end()));
         HWND window = fake->Window();
         ASSERT_TRUE(IsWindow(window));
         EXPECT_EQ(host, GetParent(window));
@@ -99,8 +106,14 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         EXPECT_EQ(S_OK, ole->Close(OLECLOSE_NOSAVE));
         EXPECT_EQ(S_OK, ole->SetClientSite(nullptr));
         EXPECT_EQ(0, site.RefCount()) << "the site is released";
-        const std::vector<std::wstring> calls = {L"Load", L"Load", L"InitNew", L"SetClientSite", L"DoVerb(-5)",
-                                                 L"SetObjectRects", L"InPlaceDeactivate", L"Close",
+        const std::vector<std::wstring> calls = {L"Load",
+                                                 L"Load",
+                                                 L"InitNew",
+                                                 L"SetClientSite",
+                                                 L"DoVerb(-5)",
+                                                 L"SetObjectRects",
+                                                 L"InPlaceDeactivate",
+                                                 L"Close",
                                                  L"SetClientSite(null)"};
         EXPECT_EQ(calls, record.containerCalls);
     }

@@ -50,9 +50,27 @@ protected:
     std::unique_ptr<CFakeBrowserRegistration> m_registration;
 };
 
-inline VARIANT Bool(bool b) { VARIANT v; v.vt = VT_BOOL; v.boolVal = b ? VARIANT_TRUE : VARIANT_FALSE; return v; }
-inline VARIANT Missing() { VARIANT v; v.vt = VT_ERROR; v.scode = DISP_E_PARAMNOTFOUND; return v; }
-inline VARIANT Ref(VARIANT* to) { VARIANT v; v.vt = VT_VARIANT | VT_BYREF; v.pvarVal = to; return v; }
+inline VARIANT Bool(bool b)
+{
+    VARIANT v;
+    v.vt = VT_BOOL;
+    v.boolVal = b ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+inline VARIANT Missing()
+{
+    VARIANT v;
+    v.vt = VT_ERROR;
+    v.scode = DISP_E_PARAMNOTFOUND;
+    return v;
+}
+inline VARIANT Ref(VARIANT* to)
+{
+    VARIANT v;
+    v.vt = VT_VARIANT | VT_BYREF;
+    v.pvarVal = to;
+    return v;
+}
 
 inline std::wstring ValueText(IDispatch* element)
 {
@@ -64,7 +82,8 @@ inline std::wstring ValueText(IDispatch* element)
     html->getAttribute(name, 0, &value);
     SysFreeString(name);
     std::wstring text = value.vt == VT_BSTR ? std::wstring(value.bstrVal, SysStringLen(value.bstrVal))
-                        : value.vt == VT_I4 ? L"#" + std::to_wstring(value.lVal) : L"<other>";
+                        : value.vt == VT_I4 ? L"#" + std::to_wstring(value.lVal)
+                                            : L"<other>";
     VariantClear(&value);
     return text;
 }

@@ -18,7 +18,10 @@ inline HRESULT FakeNotImpl(T* out)
     return E_NOTIMPL;
 }
 
-inline HRESULT FakeNotImpl() { return E_NOTIMPL; }
+inline HRESULT FakeNotImpl()
+{
+    return E_NOTIMPL;
+}
 
 // Every object the stand-in makes (controls, frame browsers, documents,
 // collections, elements, connection points, enumerators) counts itself here
@@ -27,7 +30,10 @@ inline HRESULT FakeNotImpl() { return E_NOTIMPL; }
 // counted: it lives as long as the registration.
 inline LONG g_fakeLiveObjects = 0;
 
-inline LONG FakeLiveObjectCount() { return g_fakeLiveObjects; }
+inline LONG FakeLiveObjectCount()
+{
+    return g_fakeLiveObjects;
+}
 
 // Hands *out a new reference to p; a null p gives a null *out.
 template <class I, class T>

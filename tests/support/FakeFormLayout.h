@@ -13,14 +13,14 @@ struct FakeFormLayout {
     static constexpr int kBodyHeight = 394;
     static constexpr int kRows = 3;  // field rows the card holds
 
-    RECT body;        // the page's content box
-    RECT heading;     // the operator's title
-    RECT card;        // the framed panel that holds the form
+    RECT body;     // the page's content box
+    RECT heading;  // the operator's title
+    RECT card;     // the framed panel that holds the form
     RECT labels[kRows];
     RECT fields[kRows];
-    RECT hint;        // the small link under the fields
-    RECT button;      // the form's button
-    RECT footer;      // the line under the card
+    RECT hint;    // the small link under the fields
+    RECT button;  // the form's button
+    RECT footer;  // the line under the card
 
     static FakeFormLayout For(const RECT& page);
 };

@@ -3,10 +3,18 @@
 void FakeGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom)
 {
     TRIVERTEX v[2] = {};
-    v[0] = {r.left, r.top, static_cast<COLOR16>(GetRValue(top) << 8), static_cast<COLOR16>(GetGValue(top) << 8),
-            static_cast<COLOR16>(GetBValue(top) << 8), 0};
-    v[1] = {r.right, r.bottom, static_cast<COLOR16>(GetRValue(bottom) << 8),
-            static_cast<COLOR16>(GetGValue(bottom) << 8), static_cast<COLOR16>(GetBValue(bottom) << 8), 0};
+    v[0] = {r.left,
+            r.top,
+            static_cast<COLOR16>(GetRValue(top) << 8),
+            static_cast<COLOR16>(GetGValue(top) << 8),
+            static_cast<COLOR16>(GetBValue(top) << 8),
+            0};
+    v[1] = {r.right,
+            r.bottom,
+            static_cast<COLOR16>(GetRValue(bottom) << 8),
+            static_cast<COLOR16>(GetGValue(bottom) << 8),
+            static_cast<COLOR16>(GetBValue(bottom) << 8),
+            0};
     GRADIENT_RECT g = {0, 1};
     GradientFill(dc, v, 2, &g, 1, GRADIENT_FILL_RECT_V);
 }

@@ -45,8 +45,8 @@ void FakeShade(HDC dc, const RECT& r, BYTE alpha);
 void FakeFrame(HDC dc, const RECT& r, COLORREF colour, int width = 1);
 // Text in r with DrawText's format; a shadow one pixel down and right when
 // shadow is not CLR_INVALID.
-void FakeText(HDC dc, const RECT& r, const std::wstring& text, int pixels, bool bold, COLORREF colour,
-              UINT format, COLORREF shadow = CLR_INVALID);
+void FakeText(HDC dc, const RECT& r, const std::wstring& text, int pixels, bool bold, COLORREF colour, UINT format,
+              COLORREF shadow = CLR_INVALID);
 // A filled polygon without an outline.
 void FakePolygon(HDC dc, const POINT* points, int count, COLORREF colour);
 // A filled ellipse without an outline.

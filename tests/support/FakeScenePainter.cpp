@@ -67,7 +67,8 @@ void PaintCastle(HDC dc, const Frame& f)
     for (double at : {0.13, 0.21}) {
         RECT tower = Box(f.X(at), base - f.h / 5, f.w / 40 + 1, f.h / 5 + f.h / 20);
         FakeFill(dc, tower, stone);
-        POINT roof[] = {{tower.left - 4, tower.top}, {tower.right + 4, tower.top},
+        POINT roof[] = {{tower.left - 4, tower.top},
+                        {tower.right + 4, tower.top},
                         {(tower.left + tower.right) / 2, tower.top - f.h / 14}};
         FakePolygon(dc, roof, 3, RGB(0x5A, 0x14, 0x18));
         FakeFill(dc, Box((tower.left + tower.right) / 2 - 2, tower.top + f.h / 30, 4, 7), RGB(0xFF, 0xC8, 0x60));
@@ -108,11 +109,10 @@ void PaintInterface(HDC dc, const Frame& f, const FakePagePicture& picture)
     FakeDisc(dc, panel.left + 52, panel.top + 56, 35, RGB(0x3A, 0x14, 0x10));
     FakeText(dc, Box(panel.left + 14, panel.top + 18, 76, 76), L"V", 40, true, kGold,
              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    FakeText(dc, Box(panel.left + 104, panel.top + 10, panel.right - panel.left - 114, 34), picture.title, 24,
-             true, kGold, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, RGB(0, 0, 0));
-    FakeText(dc, Box(panel.left + 104, panel.top + 46, panel.right - panel.left - 114, 22),
-             picture.look.sceneLine, 14, false, RGB(0xE8, 0xE0, 0xD0),
-             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    FakeText(dc, Box(panel.left + 104, panel.top + 10, panel.right - panel.left - 114, 34), picture.title, 24, true,
+             kGold, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, RGB(0, 0, 0));
+    FakeText(dc, Box(panel.left + 104, panel.top + 46, panel.right - panel.left - 114, 22), picture.look.sceneLine, 14,
+             false, RGB(0xE8, 0xE0, 0xD0), DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     PaintBar(dc, Box(panel.left + 104, panel.top + 76, 240, 11), 86, RGB(0xC8, 0x2A, 0x24));
     PaintBar(dc, Box(panel.left + 104, panel.top + 93, 240, 9), 64, RGB(0x2A, 0x5A, 0xD0));
 

@@ -10,5 +10,5 @@
 
 // The two kinds of WM_LAUNCHER_PHASE, as its wParam.  The main window takes
 // any nonzero value as a captured address.
-constexpr WPARAM LAUNCHER_PHASE_PAGE_READY = 0;       // a document finished, Enter, or the game window showed
-constexpr WPARAM LAUNCHER_PHASE_GAME_ADDRESS = 255;   // the login pane captured a game address
+constexpr WPARAM LAUNCHER_PHASE_PAGE_READY = 0;      // a document finished, Enter, or the game window showed
+constexpr WPARAM LAUNCHER_PHASE_GAME_ADDRESS = 255;  // the login pane captured a game address
