@@ -244,8 +244,10 @@ LRESULT AfxProcessWndProcException(HWND hWnd, UINT message)
     // A handler that failed (out of memory, in practice) ends its message
     // with the answer that does least harm: creation fails, and a paint
     // is taken as done so the system does not ask again at once.
-    if (message == WM_CREATE || message == WM_NCCREATE)
-        return message == WM_CREATE ? -1 : FALSE;
+    if (message == WM_CREATE)
+        return -1;
+    if (message == WM_NCCREATE)
+        return FALSE;
     if (message == WM_PAINT)
         ::ValidateRect(hWnd, nullptr);
     return 0;

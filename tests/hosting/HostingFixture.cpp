@@ -36,11 +36,3 @@ RECT Mapped(HWND hDlg, RECT rcDlgUnits)
     ::MapDialogRect(hDlg, &rcDlgUnits);
     return rcDlgUnits;
 }
-
-RECT InParent(HWND hWnd)
-{
-    RECT rc = {};
-    ::GetWindowRect(hWnd, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}

@@ -4,6 +4,7 @@
 #pragma once
 #include "CFakeBrowserRegistration.h"
 #include "CFakeWebBrowser.h"
+#include "WindowRects.h"
 #include "Printers.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -23,5 +24,3 @@ private:
 
 // The dialog-unit rectangle mapped to hDlg's pixels.
 RECT Mapped(HWND hDlg, RECT rcDlgUnits);
-// hWnd's rectangle in its parent's client coordinates.
-RECT InParent(HWND hWnd);

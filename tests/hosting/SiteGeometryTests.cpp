@@ -13,7 +13,25 @@
 
 namespace {
 
-using SiteGeometry = HostingTest;
+// A dialog hosting one stand-in control, wrapped as the product wraps it.
+class SiteGeometry : public HostingTest {
+protected:
+    CHostDialog dlg{IDD_HOST_ONE};
+    CFakeWebBrowser* fake = nullptr;
+
+    void SetUp() override
+    {
+        HostingTest::SetUp();
+        ASSERT_TRUE(dlg.Create(IDD_HOST_ONE));
+        fake = ControlWithId(dlg.m_hWnd, IDC_HOST_BROWSER);
+        ASSERT_NE(fake, nullptr);
+    }
+    void TearDown() override
+    {
+        dlg.DestroyWindow();
+        HostingTest::TearDown();
+    }
+};
 
 // The container calls made since mark, in order.
 std::vector<std::wstring> CallsSince(const CFakeWebBrowser* fake, size_t mark)
@@ -38,10 +56,6 @@ void Click(CFakeWebBrowser* fake)
 
 TEST_F(SiteGeometry, MovesGoThroughTheControlAndSurviveItsWindowContext)
 {
-    CHostDialog dlg(IDD_HOST_ONE);
-    ASSERT_TRUE(dlg.Create(IDD_HOST_ONE));
-    CFakeWebBrowser* fake = ControlWithId(dlg.m_hWnd, IDC_HOST_BROWSER);
-    ASSERT_NE(fake, nullptr);
     HDC dc = ::GetDC(dlg.m_hWnd);
     const int dpiX = ::GetDeviceCaps(dc, LOGPIXELSX), dpiY = ::GetDeviceCaps(dc, LOGPIXELSY);
     ::ReleaseDC(dlg.m_hWnd, dc);
@@ -88,15 +102,10 @@ TEST_F(SiteGeometry, MovesGoThroughTheControlAndSurviveItsWindowContext)
     EXPECT_TRUE(RectEq(RECT{20, 30, 120, 80}, fake->ViewRect())) << "its page stays where it was told";
     Click(fake);
     EXPECT_TRUE(RectEq(RECT{20, 30, 120, 80}, InParent(fake->Window())));
-    dlg.DestroyWindow();
 }
 
 TEST_F(SiteGeometry, ShowAndHideUseTheVerbs)
 {
-    CHostDialog dlg(IDD_HOST_ONE);
-    ASSERT_TRUE(dlg.Create(IDD_HOST_ONE));
-    CFakeWebBrowser* fake = ControlWithId(dlg.m_hWnd, IDC_HOST_BROWSER);
-    ASSERT_NE(fake, nullptr);
     auto visibleStyle = [&] { return (::GetWindowLongW(fake->Window(), GWL_STYLE) & WS_VISIBLE) != 0; };
 
     struct Case {
@@ -126,22 +135,16 @@ TEST_F(SiteGeometry, ShowAndHideUseTheVerbs)
         EXPECT_EQ(CallsSince(fake, mark), std::vector<std::wstring>{c.verb});
         EXPECT_EQ(visibleStyle(), c.visible);
     }
-    dlg.DestroyWindow();
 }
 
 TEST_F(SiteGeometry, ResizingTheDialogGivesTheControlItsNewClip)
 {
-    CHostDialog dlg(IDD_HOST_ONE);
-    ASSERT_TRUE(dlg.Create(IDD_HOST_ONE));
-    CFakeWebBrowser* fake = ControlWithId(dlg.m_hWnd, IDC_HOST_BROWSER);
-    ASSERT_NE(fake, nullptr);
     dlg.m_wndBrowser.MoveWindow(-10, -10, 800, 400);
     dlg.MoveWindow(0, 0, 700, 450);
     RECT client;
     ::GetClientRect(dlg.m_hWnd, &client);
     EXPECT_TRUE(RectEq(client, fake->Record().lastClipRect));
     EXPECT_TRUE(RectEq(RECT{-10, -10, 790, 390}, fake->Record().lastPosRect)) << "its place stays";
-    dlg.DestroyWindow();
 }
 
 }  // namespace

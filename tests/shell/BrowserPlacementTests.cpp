@@ -3,6 +3,7 @@
 // context again, as a real WebBrowser does, and must find the place the
 // pane or the game window gave it, not its template's.
 #include "LaunchFixture.h"
+#include "WindowRects.h"
 
 namespace {
 
@@ -19,15 +20,6 @@ void ClickInto(CFakeWebBrowser* browser)
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
-}
-
-// hWnd's rectangle in its parent's client coordinates.
-RECT InParent(HWND hWnd)
-{
-    RECT r = {};
-    ::GetWindowRect(hWnd, &r);
-    ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 ::testing::AssertionResult Placed(const RECT& expected, CFakeWebBrowser* browser)

@@ -113,6 +113,36 @@ void FireBrowserEvent(CFakeConnectionPoint& point, DISPID id, IDispatch* browser
     VariantClear(&address);
 }
 
+// An event whose one argument is a text (VT_BSTR).
+void FireTextEvent(CFakeConnectionPoint& point, DISPID id, const std::wstring& text)
+{
+    VARIANT arg;
+    VariantInit(&arg);
+    arg.vt = VT_BSTR;
+    arg.bstrVal = FakeBstr(text.data(), static_cast<UINT>(text.size()));
+    DISPPARAMS params = {&arg, nullptr, 1, 0};
+    point.Fire(id, &params);
+    VariantClear(&arg);
+}
+
+// An event with two plain arguments, first as the event declares them
+// (DISPPARAMS holds them last to first).
+void FireTwoArgEvent(CFakeConnectionPoint& point, DISPID id, const VARIANT& first, const VARIANT& second)
+{
+    VARIANT args[2] = {second, first};
+    DISPPARAMS params = {args, nullptr, 2, 0};
+    point.Fire(id, &params);
+}
+
+VARIANT I4(long value)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
 }  // namespace
 
 void CFakeConnectionPoint::FireNavigateComplete2(IDispatch* browser, const std::wstring& url)
@@ -127,13 +157,7 @@ void CFakeConnectionPoint::FireDocumentComplete(IDispatch* browser, const std::w
 
 void CFakeConnectionPoint::FireTitleChange(const std::wstring& title)
 {
-    VARIANT arg;
-    VariantInit(&arg);
-    arg.vt = VT_BSTR;
-    arg.bstrVal = FakeBstr(title.data(), static_cast<UINT>(title.size()));
-    DISPPARAMS params = {&arg, nullptr, 1, 0};
-    Fire(DISPID_TITLECHANGE, &params);
-    VariantClear(&arg);
+    FireTextEvent(*this, DISPID_TITLECHANGE, title);
 }
 
 bool CFakeConnectionPoint::FireNewWindow2()
@@ -228,37 +252,19 @@ void CFakeConnectionPoint::FireDownloadComplete()
 
 void CFakeConnectionPoint::FireProgressChange(long progress, long progressMax)
 {
-    VARIANT args[2];
-    VariantInit(&args[0]);
-    VariantInit(&args[1]);
-    args[1].vt = VT_I4;
-    args[1].lVal = progress;
-    args[0].vt = VT_I4;
-    args[0].lVal = progressMax;
-    DISPPARAMS params = {args, nullptr, 2, 0};
-    Fire(DISPID_PROGRESSCHANGE, &params);
+    FireTwoArgEvent(*this, DISPID_PROGRESSCHANGE, I4(progress), I4(progressMax));
 }
 
 void CFakeConnectionPoint::FireStatusTextChange(const std::wstring& text)
 {
-    VARIANT arg;
-    VariantInit(&arg);
-    arg.vt = VT_BSTR;
-    arg.bstrVal = FakeBstr(text.data(), static_cast<UINT>(text.size()));
-    DISPPARAMS params = {&arg, nullptr, 1, 0};
-    Fire(DISPID_STATUSTEXTCHANGE, &params);
-    VariantClear(&arg);
+    FireTextEvent(*this, DISPID_STATUSTEXTCHANGE, text);
 }
 
 void CFakeConnectionPoint::FireCommandStateChange(long command, bool enable)
 {
-    VARIANT args[2];
-    VariantInit(&args[0]);
-    VariantInit(&args[1]);
-    args[1].vt = VT_I4;
-    args[1].lVal = command;
-    args[0].vt = VT_BOOL;
-    args[0].boolVal = enable ? VARIANT_TRUE : VARIANT_FALSE;
-    DISPPARAMS params = {args, nullptr, 2, 0};
-    Fire(DISPID_COMMANDSTATECHANGE, &params);
+    VARIANT state;
+    VariantInit(&state);
+    state.vt = VT_BOOL;
+    state.boolVal = enable ? VARIANT_TRUE : VARIANT_FALSE;
+    FireTwoArgEvent(*this, DISPID_COMMANDSTATECHANGE, I4(command), state);
 }

@@ -133,12 +133,9 @@ HRESULT CFakeOleControl::Activate(HWND parent, LPCRECT posRect, bool uiActivate)
         HWND siteWindow = nullptr;
         if (SUCCEEDED(inPlaceSite->GetWindow(&siteWindow)) && siteWindow)
             parent = siteWindow;
-        Asked(L"GetWindowContext");
         RECT pos = posRect ? *posRect : RECT{};
         RECT clip = pos;
-        OLEINPLACEFRAMEINFO frameInfo = {};
-        frameInfo.cb = sizeof(frameInfo);
-        inPlaceSite->GetWindowContext(m_frame.GetAddressOf(), m_uiWindow.GetAddressOf(), &pos, &clip, &frameInfo);
+        AskWindowContext(inPlaceSite.Get(), &pos, &clip);
         m_record->lastPosRect = pos;
         m_record->lastClipRect = clip;
         if (!parent || !m_window.Create(parent, pos, m_control)) {
@@ -163,11 +160,8 @@ HRESULT CFakeOleControl::Activate(HWND parent, LPCRECT posRect, bool uiActivate)
         }
         m_control->WindowReady();
     }
-    if (uiActivate && !m_uiActive) {
-        Asked(L"OnUIActivate");
-        inPlaceSite->OnUIActivate();
-        m_uiActive = true;
-    }
+    if (uiActivate)
+        EnterUIActive(inPlaceSite.Get());
     if (m_window.Handle() && !IsWindowVisible(m_window.Handle()))
         ShowWindow(m_window.Handle(), SW_SHOW);
     Asked(L"ShowObject");
@@ -181,30 +175,48 @@ void CFakeOleControl::PageClicked()
     if (!m_inPlaceActive || !inPlaceSite)
         return;
     m_record->pageClicks++;
-    if (!m_uiActive) {
-        Asked(L"OnUIActivate");
-        inPlaceSite->OnUIActivate();
-        m_uiActive = true;
-    }
-    Asked(L"GetWindowContext");
-    ComPtr<IOleInPlaceFrame> frame;
-    ComPtr<IOleInPlaceUIWindow> uiWindow;
+    EnterUIActive(inPlaceSite.Get());
     RECT pos = m_window.View();
     RECT clip = pos;
-    OLEINPLACEFRAMEINFO frameInfo = {};
-    frameInfo.cb = sizeof(frameInfo);
-    if (FAILED(inPlaceSite->GetWindowContext(frame.GetAddressOf(), uiWindow.GetAddressOf(), &pos, &clip, &frameInfo)))
+    if (FAILED(AskWindowContext(inPlaceSite.Get(), &pos, &clip)))
         return;
-    m_frame = frame;
-    m_uiWindow = uiWindow;
     // What the site answers is where the control now stands.
-    m_record->lastPosRect = pos;
-    m_record->lastClipRect = clip;
-    m_window.Move(pos);
+    Place(pos, clip);
     if (m_frame) {
         Asked(L"Frame.SetActiveObject");
         m_frame->SetActiveObject(this, nullptr);
     }
+}
+
+HRESULT CFakeOleControl::AskWindowContext(IOleInPlaceSite* inPlaceSite, RECT* pos, RECT* clip)
+{
+    Asked(L"GetWindowContext");
+    ComPtr<IOleInPlaceFrame> frame;
+    ComPtr<IOleInPlaceUIWindow> uiWindow;
+    OLEINPLACEFRAMEINFO frameInfo = {};
+    frameInfo.cb = sizeof(frameInfo);
+    HRESULT hr = inPlaceSite->GetWindowContext(frame.GetAddressOf(), uiWindow.GetAddressOf(), pos, clip, &frameInfo);
+    if (SUCCEEDED(hr)) {
+        m_frame = frame;
+        m_uiWindow = uiWindow;
+    }
+    return hr;
+}
+
+void CFakeOleControl::EnterUIActive(IOleInPlaceSite* inPlaceSite)
+{
+    if (m_uiActive)
+        return;
+    Asked(L"OnUIActivate");
+    inPlaceSite->OnUIActivate();
+    m_uiActive = true;
+}
+
+void CFakeOleControl::Place(const RECT& pos, const RECT& clip)
+{
+    m_record->lastPosRect = pos;
+    m_record->lastClipRect = clip;
+    m_window.Move(pos);
 }
 
 void CFakeOleControl::Deactivate()
@@ -309,9 +321,7 @@ HRESULT CFakeOleControl::SetObjectRects(LPCRECT posRect, LPCRECT clipRect)
     m_record->containerCalls.push_back(L"SetObjectRects");
     if (!posRect)
         return E_INVALIDARG;
-    m_record->lastPosRect = *posRect;
-    m_record->lastClipRect = clipRect ? *clipRect : *posRect;
-    m_window.Move(*posRect);
+    Place(*posRect, clipRect ? *clipRect : *posRect);
     return S_OK;
 }
 

@@ -76,6 +76,13 @@ private:
     void AskInterfaces();
     void ReadAmbients();
     HRESULT Activate(HWND parent, LPCRECT posRect, bool uiActivate);
+    // Asks the site where the control stands (pos and clip come in as the
+    // defaults) and keeps the frame and document window it names.
+    HRESULT AskWindowContext(IOleInPlaceSite* inPlaceSite, RECT* pos, RECT* clip);
+    void EnterUIActive(IOleInPlaceSite* inPlaceSite);
+    // The control's place as its container told it: recorded, and the
+    // window and page go there.
+    void Place(const RECT& pos, const RECT& clip);
     void Deactivate();
     void ReleaseSite();
 

@@ -2,16 +2,9 @@
 // its saved-state loading, its in-place window, and a clean teardown.
 #include "FakeBrowserTestFixture.h"
 #include "Pump.h"
+#include "WindowRects.h"
 
 namespace {
-
-RECT ChildRect(HWND child)
-{
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
 {
@@ -72,7 +65,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         ASSERT_TRUE(IsWindow(window));
         EXPECT_EQ(host, GetParent(window));
         EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "the control shows itself";
-        EXPECT_TRUE(RectEq(given, ChildRect(window)));
+        EXPECT_TRUE(RectEq(given, InParent(window)));
 
         ComPtr<IOleInPlaceObject> inPlace;
         ASSERT_EQ(S_OK, ole.As(&inPlace));
@@ -81,7 +74,7 @@ TEST_F(FakeBrowserTest, ActsAsAnActiveXControlTowardItsSite)
         EXPECT_EQ(window, reported);
         RECT moved = {0, 0, 50, 40};
         EXPECT_EQ(S_OK, inPlace->SetObjectRects(&moved, &moved));
-        EXPECT_TRUE(RectEq(moved, ChildRect(window)));
+        EXPECT_TRUE(RectEq(moved, InParent(window)));
 
         ComPtr<IOleInPlaceActiveObject> active;
         ASSERT_EQ(S_OK, ole.As(&active));
